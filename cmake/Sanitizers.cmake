@@ -1,0 +1,5 @@
+# One switch for the test build that runs under AddressSanitizer and UndefinedBehaviorSanitizer.
+if(LUMBRAFIX_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()

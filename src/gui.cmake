@@ -1,0 +1,1 @@
+# Qt part: windows and controls.
