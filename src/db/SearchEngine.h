@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "db/ExtensionDatabase.h"
+
+// The search over the database lines: up to three terms, each tested as a substring of its
+// own field (extension, file type, program) after folding a to z to upper case.
+
+struct TSearchTerms {
+    std::string extension;
+    std::string fileType;
+    std::string program;
+};
+
+// Removes characters with codes 0 to 32 from both ends.
+std::string_view TrimControls(std::string_view text);
+
+// Upper case by the ASCII rule: only a to z change; accented ANSI letters keep their value.
+std::string AsciiUpperCase(std::string_view text);
+
+// The database lines that match, in database order, each listed once. Under AND every
+// non-empty term must occur in its field (an empty term places no condition); under OR any
+// non-empty term that occurs in its field makes the line a hit.
+TStringList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms, bool andLinking);
+
+// The texts of the result box after a search.
+struct TSearchSummary {
+    std::array<std::string, 3> items;  // the non-empty trimmed terms, packed from the first
+    std::string heading;               // "Search term (n)" in the current language
+    std::string linking;               // "AND" or "OR"
+    std::string hits;                  // "12 Hit(s)"
+};
+
+TSearchSummary SummarizeSearch(const TSearchTerms& terms, bool andLinking, std::size_t hitCount,
+                               int languageBase);

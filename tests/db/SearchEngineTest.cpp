@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "db/SearchEngine.h"
+
+namespace {
+
+const TStringList kLines = {
+    ".doc;Word document;Microsoft Word;Win Mac",
+    ".docx;Word Open XML document;Microsoft Word;Win Mac",
+    ".txt;Text file;Notepad;Win Mac Unix OS2",
+    ".d;D source code;dmd;Unix",
+    ".\xE4xt;Umlaut \xC4XT type;Tool;Win",
+    ".star;Asterisk * and question ? type;Tool;Unix",
+    ".txt;Text file;Notepad;Win Mac Unix OS2",
+    "plainline",
+};
+
+TStringList Find(const std::string& extension, const std::string& fileType,
+                 const std::string& program, bool andLinking) {
+    return FindMatchingLines(kLines, {extension, fileType, program}, andLinking);
+}
+
+}  // namespace
+
+TEST(TrimControls, RemovesBlanksTabsAndControlsAtBothEndsOnly) {
+    EXPECT_EQ(TrimControls("  doc \t"), "doc");
+    EXPECT_EQ(TrimControls("\x01\x1F" "a b\r\n"), "a b");
+    EXPECT_EQ(TrimControls(" \t "), "");
+    EXPECT_EQ(TrimControls("\xA0x\xA0"), "\xA0x\xA0");  // no-break space is above 32
+}
+
+TEST(AsciiUpperCase, FoldsOnlyAToZ) {
+    EXPECT_EQ(AsciiUpperCase("azAZ09.*?"), "AZAZ09.*?");
+    EXPECT_EQ(AsciiUpperCase("\xE4\xE9"), "\xE4\xE9");
+}
+
+TEST(FindMatchingLines, FoldsCaseOfTermAndField) {
+    EXPECT_EQ(Find("Doc", "", "", false).size(), 2u);
+    EXPECT_EQ(Find("DOC", "", "", true).size(), 2u);
+}
+
+TEST(FindMatchingLines, DoesNotFoldAccentedLetters) {
+    EXPECT_TRUE(Find("\xE4", "", "", false).size() == 1u);   // finds the line with the extension
+    EXPECT_TRUE(Find("", "\xE4", "", false).empty());        // file type holds only the upper form
+}
+
+TEST(FindMatchingLines, LeadingDotAndWildcardsAreOrdinaryCharacters) {
+    EXPECT_EQ(Find(".doc", "", "", false).size(), 2u);
+    EXPECT_TRUE(Find("*", "", "", false).empty());
+    EXPECT_EQ(Find("", "*", "", false).size(), 1u);
+    EXPECT_EQ(Find("", "?", "", false).size(), 1u);
+}
+
+TEST(FindMatchingLines, TermsAreTrimmedBeforeMatching) {
+    EXPECT_EQ(Find("  doc\t", "", "", false), Find("doc", "", "", false));
+}
+
+TEST(FindMatchingLines, EachTermTestsOnlyItsOwnField) {
+    EXPECT_TRUE(Find("word", "", "", false).empty());
+    EXPECT_EQ(Find("", "word", "", false).size(), 2u);
+    EXPECT_EQ(Find("", "", "notepad", false).size(), 2u);
+}
+
+TEST(FindMatchingLines, AndNeedsEveryNonEmptyTerm) {
+    const TStringList hits = Find("d", "text", "", true);
+    ASSERT_EQ(hits.size(), 0u);
+    EXPECT_EQ(Find("t", "text", "", true).size(), 2u);
+    EXPECT_EQ(Find("d", "source", "dmd", true), TStringList{kLines[3]});
+}
+
+TEST(FindMatchingLines, OrNeedsAnyTermAndListsEachLineOnce) {
+    const TStringList hits = Find("doc", "word", "microsoft", false);
+    EXPECT_EQ(hits, (TStringList{kLines[0], kLines[1]}));
+}
+
+TEST(FindMatchingLines, OrWithOneTermEqualsAndWithIt) {
+    for (const char* term : {"doc", "t", ".", "zzz"}) {
+        EXPECT_EQ(Find(term, "", "", false), Find(term, "", "", true)) << term;
+    }
+}
+
+TEST(FindMatchingLines, AllTermsEmptyTakesEverythingUnderAndNothingUnderOr) {
+    EXPECT_EQ(Find(" ", "", "\t", true), kLines);
+    EXPECT_TRUE(Find(" ", "", "\t", false).empty());
+}
+
+TEST(FindMatchingLines, KeepsDatabaseOrderAndDuplicates) {
+    EXPECT_EQ(Find("txt", "", "", false), (TStringList{kLines[2], kLines[6]}));
+}
+
+TEST(FindMatchingLines, LineWithoutSeparatorOffersWholeTextToEveryTerm) {
+    for (int field = 0; field < 3; ++field) {
+        TSearchTerms terms;
+        std::string* slots[] = {&terms.extension, &terms.fileType, &terms.program};
+        *slots[field] = "PLAIN";
+        EXPECT_EQ(FindMatchingLines(kLines, terms, false), TStringList{"plainline"}) << field;
+    }
+}
+
+TEST(FindMatchingLines, TermLongerThanFieldOrAtFieldEnd) {
+    EXPECT_TRUE(Find(".docxx", "", "", false).empty());
+    EXPECT_EQ(Find("cx", "", "", false), TStringList{kLines[1]});
+}
+
+TEST(SummarizeSearch, PacksTrimmedTermsAsTypedAndCountsThem) {
+    const TSearchSummary s = SummarizeSearch({"", "  Text ", "Word"}, false, 12, 5000);
+    EXPECT_EQ(s.items[0], "Text");
+    EXPECT_EQ(s.items[1], "Word");
+    EXPECT_EQ(s.items[2], "");
+    EXPECT_EQ(s.heading, "Search term (2)");
+    EXPECT_EQ(s.linking, "OR");
+    EXPECT_EQ(s.hits, "12 Hit(s)");
+}
+
+TEST(SummarizeSearch, GermanHeadingsKeepTheirWording) {
+    EXPECT_EQ(SummarizeSearch({"a", "", ""}, true, 0, 1000).heading, "Suchebgriffe (1)");
+    EXPECT_EQ(SummarizeSearch({"a", "b", "c"}, true, 0, 1000).heading, "Suchebgriffe (3)");
+    EXPECT_EQ(SummarizeSearch({"", "", ""}, true, 0, 1000).heading, "Suchbegriffe (0)");
+    const TSearchSummary s = SummarizeSearch({"a", "", ""}, true, 0, 1000);
+    EXPECT_EQ(s.linking, "AND");
+    EXPECT_EQ(s.hits, "0 Treffer");
+}

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "platform/SystemLanguage.h"
+#include "text/Language.h"
+
+struct NameCase {
+    const char* systemName;
+    const char* language;
+};
+
+TEST(LanguageNameFromSystemName, OnlyTheCaseSensitiveWordDeutschGivesGerman) {
+    const NameCase cases[] = {
+        {"Deutsch (Deutschland)", "German"}, {"Deutsch (\xD6sterreich)", "German"},
+        {"Schweizerdeutsch", "English"},     {"German (Germany)", "English"},
+        {"deutsch", "English"},              {"", "English"},
+        {"xDeutschx", "German"},
+    };
+    for (const NameCase& c : cases) {
+        EXPECT_EQ(LanguageNameFromSystemName(c.systemName), c.language) << c.systemName;
+    }
+}
+
+TEST(LanguageBaseFor, ExactlyGermanGivesGermanBase) {
+    EXPECT_EQ(LanguageBaseFor("German"), 1000);
+    EXPECT_EQ(LanguageBaseFor("English"), 5000);
+    EXPECT_EQ(LanguageBaseFor(" German"), 5000);
+    EXPECT_EQ(LanguageBaseFor("german"), 5000);
+    EXPECT_EQ(LanguageBaseFor("Deutsch"), 5000);
+}
+
+TEST(LocaleFromSettings, ReadsTheLangAssignment) {
+    EXPECT_EQ(LocaleFromSettings("# comment\nLANG=de_AT.UTF-8\n"), "de_AT.UTF-8");
+    EXPECT_EQ(LocaleFromSettings("LANGUAGE=fr\nLANG=\"de_DE.UTF-8\"\n"), "de_DE.UTF-8");
+    EXPECT_EQ(LocaleFromSettings("LC_ALL=C\n"), "");
+    EXPECT_EQ(LocaleFromSettings(""), "");
+}
+
+TEST(LanguageNameOfLocale, NamesLanguagesAsTheSystemWordsThem) {
+    EXPECT_EQ(LanguageNameOfLocale("de_DE.UTF-8"), "Deutsch (Deutschland)");
+    EXPECT_EQ(LanguageNameOfLocale("de_AT@euro"), "Deutsch (Österreich)");
+    EXPECT_EQ(LanguageNameOfLocale("de_IT.UTF-8"), "Deutsch");
+    EXPECT_EQ(LanguageNameOfLocale("en_US.UTF-8"), "English (United States)");
+    EXPECT_EQ(LanguageNameOfLocale("C.UTF-8"), "Language Neutral");
+    EXPECT_EQ(LanguageNameOfLocale(""), "Language Neutral");
+}
+
+TEST(SystemLanguageName, FitsTheFiftyCharacterBuffer) {
+    EXPECT_LE(SystemLanguageName().size(), 49u);
+}
