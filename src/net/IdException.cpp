@@ -1,0 +1,31 @@
+#include "net/IdException.h"
+
+#include "net/IdStack.h"
+
+EIdConnClosedGracefully::EIdConnClosedGracefully()
+    : EIdSilentException("Die Verbindung wurde erfolgreich geschlossen.") {}
+
+EIdReadTimeout::EIdReadTimeout()
+    : EIdException(
+          "Zeit\xFC"
+          "berschreitung beim Lesen") {}
+
+EIdReadLnMaxLineLengthExceeded::EIdReadLnMaxLineLengthExceeded()
+    : EIdException(
+          "Max. Zeilenl\xE4"
+          "nge \xFC"
+          "berschritten.") {}
+
+EIdNotConnected::EIdNotConnected() : EIdException("Nicht verbunden") {}
+
+EIdConnectTimeout::EIdConnectTimeout()
+    : EIdException(
+          "Zeit\xFC"
+          "berschreitung der Verbindung.") {}
+
+EIdInvalidSocket::EIdInvalidSocket() : EIdException("Socket kann nicht zugewiesen werden.") {}
+
+EIdSocketError::EIdSocketError(int lastError)
+    : EIdException(
+          FormatMessage("Socket-Fehler # %d\r\n%s", lastError, SocketErrorText(lastError).c_str())),
+      lastError_(lastError) {}

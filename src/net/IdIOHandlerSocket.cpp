@@ -1,0 +1,119 @@
+#include "net/IdIOHandlerSocket.h"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <string_view>
+
+#include "net/IdConnectThread.h"
+#include "net/IdException.h"
+#include "net/IdStack.h"
+
+namespace {
+
+constexpr int kWaitStepMs = 125;
+constexpr int kBlockingConnect = 0;
+constexpr int kDefaultTimeout = -1;
+
+bool IsLocalHostName(const std::string& host) {
+    static constexpr std::string_view kLocalHost = "LOCALHOST";
+    return std::equal(
+        host.begin(), host.end(), kLocalHost.begin(), kLocalHost.end(),
+        [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+}
+
+}  // namespace
+
+TIdIOHandlerSocket::TIdIOHandlerSocket() = default;
+
+TIdIOHandlerSocket::~TIdIOHandlerSocket() = default;
+
+void TIdIOHandlerSocket::Open() {
+    if (binding_) {
+        binding_->Reset();
+    } else {
+        binding_ = std::make_unique<TIdSocketHandle>();
+    }
+}
+
+void TIdIOHandlerSocket::ConnectClient(const std::string& host, int port,
+                                       const std::string& boundIP, int boundPort, int timeoutMs) {
+    try {
+        binding_->AllocateSocket();
+        if (!UseNagle) {
+            GStack().SetNoDelay(binding_->Handle());
+        }
+        binding_->Bind(boundIP, boundPort);
+        binding_->SetPeer(ResolveHost(host), port);
+        DoStatus(hsConnecting, binding_->PeerIP());
+        if (timeoutMs == kBlockingConnect || timeoutMs == kDefaultTimeout) {
+            binding_->Connect();
+        } else {
+            ConnectWithTimeout(timeoutMs);
+        }
+    } catch (...) {
+        Close();
+        throw;
+    }
+}
+
+std::string TIdIOHandlerSocket::ResolveHost(const std::string& host) {
+    if (GStack().IsIP(host)) {
+        return host;
+    }
+    DoStatus(hsResolving, host);
+    if (IsLocalHostName(host)) {
+        return "127.0.0.1";
+    }
+    return GStack().ResolveHost(host);
+}
+
+void TIdIOHandlerSocket::ConnectWithTimeout(int timeoutMs) {
+    using Clock = std::chrono::steady_clock;
+    const bool unlimited = timeoutMs < 0;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
+    TIdConnectThread thread(*binding_);
+    for (;;) {
+        int step = kWaitStepMs;
+        if (!unlimited) {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            step = std::clamp(static_cast<int>(left.count()), 0, kWaitStepMs);
+        }
+        if (thread.WaitFor(step)) {
+            break;
+        }
+        if (!unlimited && Clock::now() >= deadline) {
+            thread.Stop();
+            throw EIdConnectTimeout();
+        }
+    }
+    if (!thread.ErrorMessage().empty()) {
+        throw EIdConnectException(thread.ErrorMessage());
+    }
+}
+
+void TIdIOHandlerSocket::Close() {
+    if (binding_) {
+        binding_->CloseSocket();
+    }
+}
+
+bool TIdIOHandlerSocket::Connected() const {
+    return binding_ && binding_->HandleAllocated();
+}
+
+bool TIdIOHandlerSocket::Readable(int timeoutMs) {
+    if (!Connected()) {
+        throw EIdConnClosedGracefully();
+    }
+    return binding_->Readable(timeoutMs);
+}
+
+std::ptrdiff_t TIdIOHandlerSocket::Recv(void* buffer, std::size_t count) {
+    return binding_->Recv(buffer, count);
+}
+
+std::ptrdiff_t TIdIOHandlerSocket::Send(const void* buffer, std::size_t count) {
+    return binding_->Send(buffer, count);
+}

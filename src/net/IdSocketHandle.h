@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// One system socket with the address of its peer. All calls go through the shared socket
+// layer; the handle closes its socket when it is destroyed.
+class TIdSocketHandle {
+  public:
+    TIdSocketHandle() = default;
+    ~TIdSocketHandle();
+    TIdSocketHandle(const TIdSocketHandle&) = delete;
+    TIdSocketHandle& operator=(const TIdSocketHandle&) = delete;
+
+    // Closes a socket still open and forgets the peer.
+    void Reset();
+    void AllocateSocket();
+    void Bind(const std::string& ip, int port);
+    void SetPeer(const std::string& ip, int port);
+    // Connects to the peer and blocks until the system answers.
+    void Connect();
+    // Breaks off a blocking call on the socket from another thread; the socket stays allocated.
+    void Abort();
+    void CloseSocket();
+
+    std::ptrdiff_t Recv(void* buffer, std::size_t count);
+    std::ptrdiff_t Send(const void* buffer, std::size_t count);
+    bool Readable(int timeoutMs);
+
+    bool HandleAllocated() const { return handle_ >= 0; }
+    int Handle() const { return handle_; }
+    const std::string& PeerIP() const { return peerIP_; }
+    int PeerPort() const { return peerPort_; }
+
+  private:
+    int handle_ = -1;
+    std::string peerIP_;
+    int peerPort_ = 0;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// The process-wide socket layer on POSIX sockets. Every socket call of the network components
+// goes through the one object, which also turns system error numbers into the Windows sockets
+// numbering the components report (ECONNREFUSED becomes 10061 and so on), so that error
+// numbers and texts are the same wherever the program runs.
+//
+// The object lives while at least one component exists: the first TIdComponent creates it and
+// the last one frees it; a process-wide lock guards the count.
+class TIdStackPosix {
+  public:
+    static void Acquire();
+    static void Release();
+    static int UserCount();
+
+    // A new IPv4 stream socket; raises EIdInvalidSocket when the system refuses one.
+    int NewSocket();
+    void Bind(int socket, const std::string& ip, int port);
+    void Connect(int socket, const std::string& ip, int port);
+    // Sends small writes at once instead of collecting them (turns Nagle's rule off).
+    void SetNoDelay(int socket);
+    // Both return the byte count, or -1 with LastError() telling why. Sending never raises
+    // SIGPIPE: a peer that has gone shows up as an error number.
+    std::ptrdiff_t Recv(int socket, void* buffer, std::size_t count);
+    std::ptrdiff_t Send(int socket, const void* buffer, std::size_t count);
+    // Waits until the socket has data or an end to report; a negative time-out waits without
+    // limit. False when the time ran out.
+    bool Readable(int socket, int timeoutMs);
+    // Aborts whatever is under way on the socket, also a connect blocked in another thread.
+    void Shutdown(int socket);
+    void Close(int socket);
+
+    // The error number of the last failed call of this thread, Windows sockets numbering.
+    int LastError() const;
+    [[noreturn]] void RaiseSocketError(int lastError) const;
+
+    // True for a dotted IPv4 address such as "127.0.0.1".
+    bool IsIP(const std::string& host) const;
+    // The first IPv4 address of a host name; raises EIdSocketError (11001 for an unknown
+    // name) when there is none.
+    std::string ResolveHost(const std::string& host) const;
+};
+
+// The shared socket layer; valid while a component exists.
+TIdStackPosix& GStack();
+
+// The Windows sockets number for a system errno value; values without one pass unchanged.
+int WinsockErrorFromErrno(int errnoValue);
+// The Windows sockets number for a getaddrinfo() result.
+int WinsockErrorFromResolver(int resolverError);
+// The text for a Windows sockets error number; empty for numbers without one.
+std::string SocketErrorText(int lastError);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "net/IdTCPConnection.h"
+
+// The client end of a TCP connection: where to connect, and the connect itself.
+class TIdTCPClient : public TIdTCPConnection {
+  public:
+    std::string Host;
+    int Port = 0;
+    std::string BoundIP;  // empty: any local address
+    int BoundPort = 0;    // 0: any local port
+
+    // Connects to Host and Port. A time-out of 0 or -1 blocks until the system gives up;
+    // a positive one raises EIdConnectTimeout when it runs out. Reports resolving (unless
+    // Host is a dotted address), connecting and connected, then calls OnConnected.
+    void Connect(int timeoutMs = kTimeoutDefault);
+};

@@ -1,0 +1,324 @@
+#include "net/IdTCPConnection.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "net/IdException.h"
+#include "net/IdStack.h"
+
+namespace {
+
+// Errors after which the socket is of no further use.
+constexpr int kShutDown = 10058;
+constexpr int kConnectionAborted = 10053;
+constexpr int kConnectionReset = 10054;
+
+constexpr std::string_view kLineFeed = "\n";
+
+}  // namespace
+
+TIdTCPConnection::TIdTCPConnection() = default;
+
+TIdTCPConnection::~TIdTCPConnection() = default;
+
+TIdIOHandlerSocket& TIdTCPConnection::OpenIOHandler() {
+    if (!ioHandler_) {
+        ioHandler_ = std::make_unique<TIdIOHandlerSocket>();
+        ioHandler_->OnStatus = [this](TIdComponent&, TIdStatus status, const std::string& text) {
+            if (OnStatus) {
+                OnStatus(*this, status, text);
+            }
+        };
+    }
+    ioHandler_->Open();
+    inputBuffer_.Clear();
+    closedGracefully_ = false;
+    return *ioHandler_;
+}
+
+void TIdTCPConnection::DoOnConnected() {
+    if (OnConnected) {
+        OnConnected(*this);
+    }
+}
+
+void TIdTCPConnection::DoOnDisconnected() {
+    if (OnDisconnected) {
+        OnDisconnected(*this);
+    }
+}
+
+bool TIdTCPConnection::SocketOpen() const {
+    return ioHandler_ && ioHandler_->Connected();
+}
+
+void TIdTCPConnection::CloseSocket() {
+    closedGracefully_ = true;
+    if (ioHandler_) {
+        ioHandler_->Close();
+    }
+}
+
+void TIdTCPConnection::Disconnect() {
+    writeBuffer_.reset();
+    if (!ioHandler_) {
+        return;
+    }
+    DoStatus(hsDisconnecting);
+    CloseSocket();
+    ioHandler_.reset();
+    DoOnDisconnected();
+    DoStatus(hsDisconnected);
+}
+
+bool TIdTCPConnection::Connected() {
+    CheckForDisconnect(false);
+    return SocketOpen();
+}
+
+bool TIdTCPConnection::CheckForDisconnect(bool raiseIfDisconnected, bool ignoreBuffer) {
+    if (closedGracefully_ && SocketOpen()) {
+        ioHandler_->Close();
+        DoStatus(hsDisconnected);
+        DoOnDisconnected();
+    }
+    const bool disconnected = !SocketOpen();
+    if (disconnected && raiseIfDisconnected && (ignoreBuffer || inputBuffer_.Size() == 0)) {
+        throw EIdConnClosedGracefully();
+    }
+    return disconnected;
+}
+
+int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, bool raiseOnTimeout) {
+    if (timeoutMs == kTimeoutDefault) {
+        timeoutMs = ReadTimeout == 0 ? kTimeoutInfinite : ReadTimeout;
+    }
+    CheckForDisconnect(raiseIfDisconnected);
+    if (!SocketOpen()) {
+        if (raiseIfDisconnected) {
+            throw EIdNotConnected();
+        }
+        return 0;
+    }
+    int received = 0;
+    do {
+        if (!ioHandler_->Readable(timeoutMs)) {
+            if (raiseOnTimeout) {
+                throw EIdReadTimeout();
+            }
+            return -1;
+        }
+        received = ReceiveOnce();
+        CheckForDisconnect(raiseIfDisconnected);
+    } while (received == 0 && SocketOpen());
+    return received;
+}
+
+int TIdTCPConnection::ReceiveOnce() {
+    const auto room = static_cast<std::size_t>(RecvBufferSize);
+    const std::ptrdiff_t received = ioHandler_->Recv(inputBuffer_.Reserve(room), room);
+    if (received < 0) {
+        const int error = GStack().LastError();
+        if (error == kShutDown || error == kConnectionAborted) {
+            CloseSocket();
+            if (inputBuffer_.Size() > 0) {
+                return 0;
+            }
+        }
+        GStack().RaiseSocketError(error);
+    }
+    if (received == 0) {
+        closedGracefully_ = true;
+    }
+    inputBuffer_.Commit(static_cast<std::size_t>(received));
+    return static_cast<int>(received);
+}
+
+void TIdTCPConnection::ConsumeInput(std::size_t count) {
+    inputBuffer_.Consume(count);
+    DoWork(wmRead, static_cast<std::int64_t>(count));
+}
+
+std::string TIdTCPConnection::TakeLine(std::size_t length, std::size_t terminatorLength) {
+    std::string line(inputBuffer_.View().substr(0, length));
+    ConsumeInput(length + terminatorLength);
+    return line;
+}
+
+std::string TIdTCPConnection::ReadLn(std::string_view terminator, int timeoutMs, int maxLength) {
+    if (terminator.empty()) {
+        terminator = kLineFeed;
+    }
+    const auto limit = static_cast<std::size_t>(maxLength < 0 ? MaxLineLength : maxLength);
+    readLnSplit_ = false;
+    readLnTimedOut_ = false;
+    std::size_t searchFrom = 0;
+    for (;;) {
+        const std::size_t found = inputBuffer_.Find(terminator, searchFrom);
+        const std::size_t lineLength =
+            found == std::string_view::npos ? inputBuffer_.Size() : found;
+        if (limit > 0 && lineLength > limit) {
+            if (MaxLineAction == maException) {
+                throw EIdReadLnMaxLineLengthExceeded();
+            }
+            readLnSplit_ = true;
+            return TakeLine(limit, 0);
+        }
+        if (found != std::string_view::npos) {
+            std::string line = TakeLine(found, terminator.size());
+            if (terminator == kLineFeed && !line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            return line;
+        }
+        // The terminator may have begun in the bytes searched so far.
+        searchFrom = inputBuffer_.Size() - std::min(inputBuffer_.Size(), terminator.size() - 1);
+        CheckForDisconnect(true, true);
+        if (ReadFromStack(true, timeoutMs, timeoutMs == kTimeoutDefault) == -1) {
+            readLnTimedOut_ = true;
+            return {};
+        }
+    }
+}
+
+void TIdTCPConnection::WaitForInput(std::size_t count) {
+    while (inputBuffer_.Size() < count) {
+        ReadFromStack();
+        CheckForDisconnect(true, true);
+    }
+}
+
+void TIdTCPConnection::ReadBuffer(void* buffer, std::size_t count) {
+    WaitForInput(count);
+    std::memcpy(buffer, inputBuffer_.Data(), count);
+    ConsumeInput(count);
+}
+
+void TIdTCPConnection::WriteInput(TStream& stream, std::size_t count) {
+    stream.WriteBuffer(inputBuffer_.Data(), count);
+    ConsumeInput(count);
+}
+
+void TIdTCPConnection::ReadStream(TStream& stream, std::int64_t byteCount,
+                                  bool readUntilDisconnect) {
+    const bool untilDisconnect = readUntilDisconnect || byteCount < 0;
+    if (byteCount >= 0) {
+        stream.SetSize(stream.Position() + byteCount);
+    }
+    BeginWork(wmRead, untilDisconnect ? 0 : byteCount);
+    try {
+        ReadBlocks(stream, untilDisconnect ? std::numeric_limits<std::int64_t>::max() : byteCount,
+                   untilDisconnect);
+    } catch (...) {
+        EndBlockRead(stream);
+        throw;
+    }
+    EndBlockRead(stream);
+}
+
+void TIdTCPConnection::ReadBlocks(TStream& stream, std::int64_t remaining, bool untilDisconnect) {
+    const auto buffered = std::min<std::int64_t>(remaining, inputBuffer_.Size());
+    WriteInput(stream, static_cast<std::size_t>(buffered));
+    remaining -= buffered;
+    while (remaining > 0 && Connected()) {
+        const auto block =
+            static_cast<std::size_t>(std::min<std::int64_t>(remaining, RecvBufferSize));
+        try {
+            WaitForInput(block);
+        } catch (const EIdConnClosedGracefully&) {
+            if (!untilDisconnect) {
+                throw;
+            }
+            // The rest that came before the close; it ends the body without a work count.
+            stream.WriteBuffer(inputBuffer_.Data(), inputBuffer_.Size());
+            inputBuffer_.Clear();
+            return;
+        }
+        WriteInput(stream, block);
+        remaining -= static_cast<std::int64_t>(block);
+    }
+    // A counted read must not end short without telling, whether the peer closed in the
+    // middle of a block or before the next one.
+    if (!untilDisconnect && remaining > 0) {
+        throw EIdConnClosedGracefully();
+    }
+}
+
+void TIdTCPConnection::EndBlockRead(TStream& stream) {
+    EndWork(wmRead);
+    const std::int64_t position = stream.Position();
+    if (stream.Size() > position) {
+        stream.SetSize(position);
+    }
+}
+
+void TIdTCPConnection::WriteBuffer(const void* buffer, std::size_t count) {
+    if (count == 0) {
+        return;
+    }
+    if (!writeBuffer_) {
+        SendAll(buffer, count);
+        return;
+    }
+    writeBuffer_->append(static_cast<const char*>(buffer), count);
+    if (writeThreshold_ > 0 && writeBuffer_->size() >= static_cast<std::size_t>(writeThreshold_)) {
+        FlushWriteBuffer();
+    }
+}
+
+void TIdTCPConnection::Write(std::string_view text) {
+    WriteBuffer(text.data(), text.size());
+}
+
+void TIdTCPConnection::WriteLn(std::string_view text) {
+    std::string line(text);
+    line += "\r\n";
+    Write(line);
+}
+
+void TIdTCPConnection::OpenWriteBuffer(int threshold) {
+    writeBuffer_.emplace();
+    writeThreshold_ = threshold;
+}
+
+void TIdTCPConnection::CloseWriteBuffer() {
+    if (!writeBuffer_) {
+        return;
+    }
+    const std::string pending = std::move(*writeBuffer_);
+    writeBuffer_.reset();
+    if (!pending.empty()) {
+        SendAll(pending.data(), pending.size());
+    }
+}
+
+void TIdTCPConnection::FlushWriteBuffer() {
+    std::string pending;
+    pending.swap(*writeBuffer_);
+    SendAll(pending.data(), pending.size());
+}
+
+void TIdTCPConnection::SendAll(const void* buffer, std::size_t count) {
+    if (CheckForDisconnect(true, true)) {
+        throw EIdNotConnected();
+    }
+    const auto* bytes = static_cast<const std::uint8_t*>(buffer);
+    while (count > 0) {
+        const std::ptrdiff_t sent = ioHandler_->Send(bytes, count);
+        if (sent < 0) {
+            const int error = GStack().LastError();
+            if (error == kShutDown || error == kConnectionAborted || error == kConnectionReset) {
+                CloseSocket();
+            }
+            GStack().RaiseSocketError(error);
+        }
+        if (sent == 0) {
+            closedGracefully_ = true;
+            CheckForDisconnect(true, true);
+        }
+        DoWork(wmWrite, sent);
+        bytes += sent;
+        count -= static_cast<std::size_t>(sent);
+    }
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "net/IdBuffer.h"
+#include "net/IdComponent.h"
+#include "net/IdIOHandlerSocket.h"
+#include "platform/Streams.h"
+
+enum TIdMaxLineAction { maException, maSplit };
+
+// A blocking TCP connection with a buffered input side (line reader, block reader, exact
+// read), a buffered output side and detection of a connection the peer has closed. Bytes
+// already received stay readable after the peer closed. Every consumed input byte counts as
+// read work, every sent byte as write work (see TIdComponent for when that fires events).
+class TIdTCPConnection : public TIdComponent {
+  public:
+    static constexpr int kTimeoutDefault = -1;   // use ReadTimeout
+    static constexpr int kTimeoutInfinite = -2;  // wait without limit
+
+    TIdTCPConnection();
+    ~TIdTCPConnection() override;
+
+    std::function<void(TIdTCPConnection& sender)> OnConnected;
+    std::function<void(TIdTCPConnection& sender)> OnDisconnected;
+
+    int ReadTimeout = 0;  // milliseconds; 0 waits without limit
+    int RecvBufferSize = 32768;
+    int SendBufferSize = 32768;
+    int MaxLineLength = 16384;  // 0 = no limit
+    TIdMaxLineAction MaxLineAction = maException;
+
+    // Closes the socket and frees the socket handler; harmless when nothing is open.
+    void Disconnect();
+    bool Connected();
+    // Finds out whether the connection has ended. Raises EIdConnClosedGracefully when it
+    // has and either nothing is buffered or ignoreBuffer is set (and raising is asked).
+    bool CheckForDisconnect(bool raiseIfDisconnected = true, bool ignoreBuffer = false);
+    // One receive step: appends what arrives to the input buffer and returns its size, or
+    // -1 when the time-out ran out and raiseOnTimeout is off.
+    int ReadFromStack(bool raiseIfDisconnected = true, int timeoutMs = kTimeoutDefault,
+                      bool raiseOnTimeout = true);
+
+    // A line up to the terminator, which is consumed with it; with the terminator LF a CR
+    // before it goes too. A maxLength of -1 means MaxLineLength. With an explicit time-out
+    // that runs out the result is empty and ReadLnTimedOut() tells so.
+    std::string ReadLn(std::string_view terminator = "\n", int timeoutMs = kTimeoutDefault,
+                       int maxLength = -1);
+    bool ReadLnSplit() const { return readLnSplit_; }
+    bool ReadLnTimedOut() const { return readLnTimedOut_; }
+
+    // Waits until count bytes are buffered, copies and consumes them.
+    void ReadBuffer(void* buffer, std::size_t count);
+    // Reads byteCount bytes, or with readUntilDisconnect everything until the peer closes,
+    // into the stream from its position. A known count sets the stream's size once ahead.
+    // A negative count reads until the peer closes as well.
+    void ReadStream(TStream& stream, std::int64_t byteCount = -1, bool readUntilDisconnect = false);
+
+    void WriteBuffer(const void* buffer, std::size_t count);
+    void Write(std::string_view text);
+    void WriteLn(std::string_view text = {});
+    // Collects writes until CloseWriteBuffer, or until threshold bytes are collected.
+    void OpenWriteBuffer(int threshold = -1);
+    void CloseWriteBuffer();
+
+    bool ClosedGracefully() const { return closedGracefully_; }
+    TIdBuffer& InputBuffer() { return inputBuffer_; }
+    TIdIOHandlerSocket* IOHandler() { return ioHandler_.get(); }
+
+  protected:
+    // Makes the socket handler ready for a new connection and clears the input side.
+    TIdIOHandlerSocket& OpenIOHandler();
+    void DoOnConnected();
+
+  private:
+    bool SocketOpen() const;
+    void CloseSocket();
+    void DoOnDisconnected();
+    int ReceiveOnce();
+    void ConsumeInput(std::size_t count);
+    std::string TakeLine(std::size_t length, std::size_t terminatorLength);
+    void WaitForInput(std::size_t count);
+    void WriteInput(TStream& stream, std::size_t count);
+    void ReadBlocks(TStream& stream, std::int64_t remaining, bool untilDisconnect);
+    void EndBlockRead(TStream& stream);
+    void FlushWriteBuffer();
+    void SendAll(const void* buffer, std::size_t count);
+
+    TIdBuffer inputBuffer_;
+    bool closedGracefully_ = false;
+    bool readLnSplit_ = false;
+    bool readLnTimedOut_ = false;
+    std::optional<std::string> writeBuffer_;
+    int writeThreshold_ = -1;
+    std::unique_ptr<TIdIOHandlerSocket> ioHandler_;
+};
