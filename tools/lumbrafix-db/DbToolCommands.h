@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "db/LbCipher.h"
+
+// The work of lumbrafix-db's commands, on files. Failures raise exceptions rooted in
+// Exception (file errors from the stream layer, ECipherException for bad data).
+
+// IN's bytes, enciphered in the database format, replace OUT.
+void EncipherFile(const std::string& input, const std::string& output, const CipherKey16& key);
+
+// IN, an enciphered database, deciphered to its plain bytes, replaces OUT.
+void DecipherFile(const std::string& input, const std::string& output, const CipherKey16& key);
+
+struct DatabaseCheck {
+    bool wellFormed = false;
+    std::string problem;    // why not, when not well-formed
+    std::size_t lines = 0;  // the lines the program would load, when well-formed
+};
+
+// Whether FILE is a well-formed database: at least one block, whole blocks only, and a final
+// count of 0 to 7 under `key`.
+DatabaseCheck CheckDatabaseFile(const std::string& file, const CipherKey16& key);

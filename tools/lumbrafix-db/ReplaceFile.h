@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/Streams.h"
+
+// Writes a file through a temporary file beside it, which is renamed over `path` only after
+// `produce` has written everything. When `produce` raises, the temporary file is removed and
+// `path` stays as it was, so a failed run never leaves a half-written file.
+void ReplaceFile(const std::string& path, const std::function<void(TStream&)>& produce);
