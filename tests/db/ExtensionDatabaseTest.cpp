@@ -16,6 +16,8 @@ TEST(SplitLines, LineEndsAndEdges) {
         {"CR", "a\rb\r", {"a", "b"}},
         {"LF CR begins an empty line", "a\n\rb", {"a", "", "b"}},
         {"CR CR adds an empty line", "a\r\rb", {"a", "", "b"}},
+        {"mixed ends", "a\rb\nc\r\nd\n\re", {"a", "b", "c", "d", "", "e"}},
+        {"CR only far behind LF", "a\nb\nc\nd\re", {"a", "b", "c", "d", "e"}},
         {"empty lines count", "a\r\n\r\n\r\nb", {"a", "", "", "b"}},
         {"trailing line end adds nothing", "a\r\n", {"a"}},
         {"last line without end", "a\r\nb", {"a", "b"}},
