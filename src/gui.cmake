@@ -4,4 +4,21 @@ set_target_properties(lumbrafix_gui PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(lumbrafix_gui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(lumbrafix_gui PUBLIC lumbrafix_core Qt6::Widgets)
 
+target_sources(lumbrafix_gui PRIVATE
+    app/SearchMain.cpp
+    app/SearchMain.h
+    app/SearchMainDatabase.cpp
+    app/SearchMainLayout.cpp
+    controls/BitBtn.cpp
+    controls/Edit.cpp
+    platform/AnsiQt.cpp
+    platform/Application.cpp
+    platform/MessageBoxes.cpp
+    resources/ProgramResources.cpp
+    resources/resources.qrc
+)
 include(${CMAKE_CURRENT_LIST_DIR}/controls/controls.cmake)
+
+# The program itself; the database file is put beside it by the build.
+add_executable(lumbrafix app/main.cpp)
+target_link_libraries(lumbrafix PRIVATE lumbrafix_gui)

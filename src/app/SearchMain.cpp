@@ -1,0 +1,226 @@
+#include "app/SearchMain.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "controls/BitBtn.h"
+#include "controls/Edit.h"
+#include "controls/StringGrid.h"
+#include "db/ExtensionRecord.h"
+#include "db/SearchEngine.h"
+#include "platform/AnsiQt.h"
+#include "platform/Application.h"
+#include "platform/MessageBoxes.h"
+#include "platform/SystemLanguage.h"
+#include "text/Language.h"
+#include "text/TextTable.h"
+
+TLumbrafixForm* LumbrafixForm = nullptr;
+
+namespace {
+
+constexpr int kHitGridColumns = 4;
+constexpr int kNarrowFirstColumnFrom = 10;
+
+// Offsets of the window's texts in the text table.
+enum TextOffset {
+    txCountBefore = 0,
+    txCountAfter = 1,
+    txExtension = 2,
+    txFileType = 3,
+    txProgram = 4,
+    txPlatform = 5,
+    txEmptySearch = 9,
+    txTitle = 15,
+    txSearch = 67,
+    txResultInfo = 68,
+    txSearchTerms = 69,
+    txSearchType = 70,
+    txResult = 71,
+    txContextMenu = 72,
+    txSettings = 73,
+    txInternetUpdate = 74,
+    txSearchOptions = 75,
+    txLanguage = 77,
+    txQuit = 78,
+};
+
+}  // namespace
+
+TLumbrafixForm::TLumbrafixForm(std::string programFolder, QWidget* parent)
+    : QDialog(parent), programFolder_(std::move(programFolder)) {
+    LumbrafixForm = this;
+    CreateControls();
+    ConnectHandlers();
+    FormCreate();
+}
+
+TLumbrafixForm::~TLumbrafixForm() {
+    if (LumbrafixForm == this) {
+        LumbrafixForm = nullptr;
+    }
+}
+
+void TLumbrafixForm::ConnectHandlers() {
+    connect(butSearch, &QPushButton::clicked, this, &TLumbrafixForm::butSearchClick);
+    connect(butExit, &QPushButton::clicked, this, &TLumbrafixForm::butExitClick);
+    connect(btInternetDetails, &QPushButton::clicked, this,
+            &TLumbrafixForm::btInternetDetailsClick);
+}
+
+std::string TLumbrafixForm::GetLanguageName() const {
+    return LanguageNameFromSystemName(SystemLanguageName());
+}
+
+std::string TLumbrafixForm::Text(int offset) const { return LoadStr(LanguageBase + offset); }
+
+void TLumbrafixForm::FormCreate() {
+    LanguageBase = LanguageBaseFor(GetLanguageName());
+    SetApplicationTitle(Text(txTitle));
+    HitList.clear();
+    ExtensionList.clear();
+    AndLinking = 0;
+    HitListFocus = 0;
+    lbxSearchItem1->clear();
+    lbxSearchItem2->clear();
+    lbxSearchItem3->clear();
+    lbxANDOR->setText(AndLinking == 1 ? QStringLiteral("AND") : QStringLiteral("OR"));
+    lbxANDOR->adjustSize();
+    lbxHits->clear();
+    SetHourglassCursor();
+    LoadExtensionDatabase();
+    RestoreDefaultCursor();
+}
+
+void TLumbrafixForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TLumbrafixForm::keyPressEvent(QKeyEvent* event) {
+    // Escape does not close the main window; only the exit button and the frame do.
+    if (event->key() != Qt::Key_Escape) {
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void TLumbrafixForm::FormShow() { RefreshCaptions(); }
+
+void TLumbrafixForm::SetCaption(QLabel* label, const std::string& text) {
+    label->setText(ToQString(text));
+    label->adjustSize();
+}
+
+void TLumbrafixForm::SetUpHitGrid() {
+    StringGridInfo->SetColCount(kHitGridColumns);
+    StringGridInfo->SetRowCount(2);
+    StringGridInfo->SetOptions({TGridOption::goFixedVertLine, TGridOption::goFixedHorzLine,
+                                TGridOption::goVertLine, TGridOption::goHorzLine,
+                                TGridOption::goColSizing, TGridOption::goColMoving,
+                                TGridOption::goRowSelect});
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSize(9);
+    StringGridInfo->setFont(font);
+    StringGridInfo->SetColor(QColor(0, 128, 0));
+    const int widths[kHitGridColumns] = {80, 190, 195, 80};
+    const int headers[kHitGridColumns] = {txExtension, txFileType, txProgram, txPlatform};
+    for (int col = 0; col < kHitGridColumns; ++col) {
+        StringGridInfo->SetCells(col, 0, ToQString(Text(headers[col])));
+        StringGridInfo->SetColWidths(col, widths[col]);
+    }
+}
+
+void TLumbrafixForm::RefreshCaptions() {
+    SetCaption(lbxCountInfo, Text(txCountBefore) + " " + std::to_string(ExtensionList.size()) +
+                                 " " + Text(txCountAfter));
+    SetUpHitGrid();
+    SetCaption(lbxExtension, Text(txExtension));
+    SetCaption(lbxFileType, Text(txFileType));
+    SetCaption(lbxApp, Text(txProgram));
+    butSearch->setText(ToQString(Text(txSearch)));
+    gbResultInfo->setTitle(ToQString(Text(txResultInfo)));
+    SetCaption(lbxSearchValues, Text(txSearchTerms));
+    SetCaption(lbxSearchANDOR, Text(txSearchType));
+    SetCaption(lbxResult, Text(txResult));
+    CheckBoxContexMenu->setText(ToQString(Text(txContextMenu)));
+    setWindowTitle(ToQString(Text(txTitle)));
+    gbOptions->setTitle(ToQString(Text(txSettings)));
+    SetCaption(lbInternetUpd, Text(txInternetUpdate));
+    SetCaption(lbSearchOpt, Text(txSearchOptions));
+    SetCaption(lbLanguage, Text(txLanguage));
+    butExit->setText(ToQString(Text(txQuit)));
+}
+
+bool TLumbrafixForm::AnySearchTerm() const {
+    for (const TEdit* edit : {edExtension, edFileType, edApp}) {
+        if (!TrimControls(FromQString(edit->text())).empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TLumbrafixForm::butSearchClick() {
+    SetHourglassCursor();
+    if (!AnySearchTerm()) {
+        MessageBoxes().MessageDlg(Text(txEmptySearch), TMsgDlgType::mtWarning);
+        RestoreDefaultCursor();
+        edExtension->setFocus();
+        return;
+    }
+    FindHits();
+    if (StringGridInfo->RowCount() > 1) {
+        StringGridInfo->SetFixedRows(1);
+    }
+    StringGridInfo->SetColWidths(0, HitList.size() < kNarrowFirstColumnFrom ? 80 : 64);
+    WriteHitsIntoGrid();
+    RestoreDefaultCursor();
+    if (HitListFocus == 1) {
+        StringGridInfo->setFocus();
+    } else {
+        edExtension->setFocus();
+    }
+}
+
+void TLumbrafixForm::WriteHitsIntoGrid() {
+    int row = 1;
+    for (const std::string& line : HitList) {
+        for (int col = 0; col < kHitGridColumns; ++col) {
+            StringGridInfo->SetCells(col, row, ToQString(FieldOf(line, col + 1)));
+        }
+        ++row;
+    }
+}
+
+void TLumbrafixForm::FindHits() {
+    const TSearchTerms terms{FromQString(edExtension->text()), FromQString(edFileType->text()),
+                             FromQString(edApp->text())};
+    const bool andLinking = AndLinking == 1;
+    HitList = FindMatchingLines(ExtensionList, terms, andLinking);
+    StringGridInfo->SetRowCount(static_cast<int>(HitList.size()) + 1);
+    const TSearchSummary summary = SummarizeSearch(terms, andLinking, HitList.size(), LanguageBase);
+    QLabel* const items[] = {lbxSearchItem1, lbxSearchItem2, lbxSearchItem3};
+    for (std::size_t i = 0; i < summary.items.size(); ++i) {
+        SetCaption(items[i], summary.items[i]);
+    }
+    SetCaption(lbxSearchValues, summary.heading);
+    SetCaption(lbxANDOR, summary.linking);
+    SetCaption(lbxHits, summary.hits);
+    if (HitListFocus == 1) {
+        StringGridInfo->setFocus();
+    } else {
+        edExtension->setFocus();
+    }
+}
+
+void TLumbrafixForm::butExitClick() {
+    HitList.clear();
+    ExtensionList.clear();
+    close();
+}
+
+void TLumbrafixForm::btInternetDetailsClick() { edExtension->setFocus(); }

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <string>
+
+#include "db/ExtensionDatabase.h"
+#include "db/LbCipher.h"
+#include "platform/ProgramPath.h"
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class TBitBtn;
+class TEdit;
+class TStringGrid;
+
+// The main window: three search fields, the hit grid, the result box and the rows that open
+// the update, search options and information windows. There is one for the whole run.
+class TLumbrafixForm : public QDialog {
+    Q_OBJECT
+
+public:
+    // Builds the window and loads the database from `programFolder` (with its trailing "/").
+    explicit TLumbrafixForm(std::string programFolder = ProgramFolder(), QWidget* parent = nullptr);
+    ~TLumbrafixForm() override;
+
+    int GetLanguageBase() const { return LanguageBase; }
+    std::string GetLanguageName() const;
+
+    void RefreshCaptions();
+    void butSearchClick();
+    void butExitClick();
+    void btInternetDetailsClick();
+
+    // Controls, named as the layout names them.
+    QFrame* SearchPanel = nullptr;
+    QLabel* lbxExtension = nullptr;
+    QLabel* lbxFileType = nullptr;
+    QLabel* lbxApp = nullptr;
+    QLabel* lbxCountInfo = nullptr;
+    TEdit* edExtension = nullptr;
+    TEdit* edFileType = nullptr;
+    TEdit* edApp = nullptr;
+    TBitBtn* butSearch = nullptr;
+    TBitBtn* butExit = nullptr;
+    QGroupBox* gbOptions = nullptr;
+    QLabel* lbInternetUpd = nullptr;
+    TBitBtn* btInternetDetails = nullptr;
+    QLabel* lbSearchOpt = nullptr;
+    TBitBtn* btSearchDetails = nullptr;
+    QLabel* lbLanguage = nullptr;
+    TBitBtn* btAbout = nullptr;
+    QGroupBox* gbResultInfo = nullptr;
+    QLabel* lbxSearchValues = nullptr;
+    QLabel* lbxSearchItem1 = nullptr;
+    QLabel* lbxSearchItem2 = nullptr;
+    QLabel* lbxSearchItem3 = nullptr;
+    QLabel* lbxSearchANDOR = nullptr;
+    QLabel* lbxANDOR = nullptr;
+    QLabel* lbxResult = nullptr;
+    QLabel* lbxHits = nullptr;
+    TStringGrid* StringGridInfo = nullptr;
+    QCheckBox* CheckBoxContexMenu = nullptr;
+    TLbBlowfish LbBlowfish;
+
+    TStringList HitList;
+    TStringList ExtensionList;
+    std::uint8_t AndLinking = 0;    // 1: AND linking of the terms, else OR
+    std::uint8_t HitListFocus = 0;  // 1: the grid takes the focus after a search
+    std::int32_t LanguageBase = 0;  // 1000 German, 5000 English
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void CreateControls();
+    void CreateSearchPanel();
+    void CreateOptionsBox();
+    void CreateResultBox();
+    void ConnectHandlers();
+    void SetUpHitGrid();
+    void LoadExtensionDatabase();
+    void FindHits();
+    void WriteHitsIntoGrid();
+    void SetCaption(QLabel* label, const std::string& text);
+    std::string Text(int offset) const;
+    bool AnySearchTerm() const;
+
+    std::string programFolder_;
+};
+
+// The process-wide main window, for the windows that work on it.
+extern TLumbrafixForm* LumbrafixForm;

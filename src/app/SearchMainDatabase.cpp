@@ -1,0 +1,42 @@
+// Loading the extension database into the main window at start-up.
+
+#include <filesystem>
+
+#include "app/SearchMain.h"
+#include "db/DatabaseKey.h"
+#include "platform/MessageBoxes.h"
+#include "text/AnsiCodePage.h"
+
+namespace {
+
+constexpr const char* kDatabaseFileName = "marbelin_ext.txt";
+
+enum TextOffset { txDefectOrEmpty = 6, txMissingBefore = 7, txMissingAfter = 8 };
+
+bool IsFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+void TLumbrafixForm::LoadExtensionDatabase() {
+    const std::string path = programFolder_ + kDatabaseFileName;
+    if (!IsFile(path)) {
+        // The folder is a file-system name (UTF-8); the message is an ANSI text.
+        MessageBoxes().ShowMessage(Text(txMissingBefore) + " " + Utf8ToAnsi(programFolder_) +
+                                   " " + Text(txMissingAfter));
+        return;
+    }
+    try {
+        TFileStream file(path, TFileMode::fmOpenReadExclusive);
+        ExtensionList = ReadExtensionLines(file, BuildDatabaseKey());
+    } catch (const Exception& error) {
+        ExtensionList.clear();
+        MessageBoxes().ErrorBox(ErrorBoxText(error.Message()));
+        return;
+    }
+    if (ExtensionList.empty()) {
+        MessageBoxes().ShowMessage(Text(txDefectOrEmpty));
+    }
+}

@@ -1,0 +1,130 @@
+// The controls of the main window, placed as the window was designed: positions and sizes in
+// pixels within their parent.
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+
+#include "app/SearchMain.h"
+#include "controls/BitBtn.h"
+#include "controls/Edit.h"
+#include "controls/StringGrid.h"
+
+namespace {
+
+constexpr int kClientWidth = 754;
+constexpr int kClientHeight = 536;
+
+QFont DialogFont(int pixelHeight, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* NewLabel(QWidget* parent, int left, int top, bool bold = false) {
+    auto* label = new QLabel(parent);
+    label->move(left, top);
+    if (bold) {
+        label->setFont(DialogFont(11, true));
+    }
+    return label;
+}
+
+TEdit* NewEdit(QWidget* parent, int left, int top) {
+    auto* edit = new TEdit(parent);
+    edit->setGeometry(left, top, 121, 21);
+    return edit;
+}
+
+TBitBtn* NewButton(QWidget* parent, const QRect& geometry, const char* glyph) {
+    auto* button = new TBitBtn(parent);
+    button->setGeometry(geometry);
+    button->SetGlyph(QStringLiteral(":/buttons/") + QLatin1String(glyph));
+    return button;
+}
+
+TBitBtn* NewDetailsButton(QWidget* parent, int top, const char* glyph) {
+    TBitBtn* button = NewButton(parent, QRect(216, top, 75, 25), glyph);
+    button->setText(QStringLiteral("Details"));
+    return button;
+}
+
+}  // namespace
+
+void TLumbrafixForm::CreateControls() {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    move(screen()->availableGeometry().center() - rect().center());
+    setFont(DialogFont(11, false));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    CreateSearchPanel();
+    butExit = NewButton(this, QRect(664, 488, 81, 25), "exit.xpm");
+    CreateOptionsBox();
+    CreateResultBox();
+
+    StringGridInfo = new TStringGrid(this);
+    StringGridInfo->setGeometry(8, 200, 553, 281);
+    StringGridInfo->SetFixedCols(0);
+    StringGridInfo->SetFixedRows(1);
+    StringGridInfo->SetFixedColor(QColor(128, 128, 128));
+
+    CheckBoxContexMenu = new QCheckBox(this);
+    CheckBoxContexMenu->setGeometry(8, 496, 233, 17);
+
+    QWidget* const tabOrder[] = {edExtension,       edFileType,      edApp,
+                                 butSearch,         butExit,         btInternetDetails,
+                                 btSearchDetails,   btAbout,         StringGridInfo,
+                                 CheckBoxContexMenu};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+}
+
+void TLumbrafixForm::CreateSearchPanel() {
+    SearchPanel = new QFrame(this);
+    SearchPanel->setGeometry(8, 16, 401, 177);
+    SearchPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    lbxExtension = NewLabel(SearchPanel, 16, 24, true);
+    lbxFileType = NewLabel(SearchPanel, 16, 56, true);
+    lbxApp = NewLabel(SearchPanel, 16, 88, true);
+    lbxCountInfo = NewLabel(SearchPanel, 16, 144);
+    edExtension = NewEdit(SearchPanel, 88, 16);
+    edFileType = NewEdit(SearchPanel, 88, 56);
+    edApp = NewEdit(SearchPanel, 88, 88);
+    butSearch = NewButton(SearchPanel, QRect(304, 136, 75, 25), "search.xpm");
+    butSearch->setDefault(true);
+}
+
+void TLumbrafixForm::CreateOptionsBox() {
+    gbOptions = new QGroupBox(this);
+    gbOptions->setGeometry(416, 16, 329, 177);
+    lbInternetUpd = NewLabel(gbOptions, 8, 32);
+    btInternetDetails = NewDetailsButton(gbOptions, 24, "internet.xpm");
+    lbSearchOpt = NewLabel(gbOptions, 8, 64);
+    btSearchDetails = NewDetailsButton(gbOptions, 56, "searchopt.xpm");
+    lbLanguage = NewLabel(gbOptions, 8, 128);
+    btAbout = NewDetailsButton(gbOptions, 120, "about.xpm");
+}
+
+void TLumbrafixForm::CreateResultBox() {
+    gbResultInfo = new QGroupBox(this);
+    gbResultInfo->setGeometry(568, 208, 177, 201);
+    lbxSearchValues = NewLabel(gbResultInfo, 8, 24, true);
+    lbxSearchItem1 = NewLabel(gbResultInfo, 8, 48);
+    lbxSearchItem2 = NewLabel(gbResultInfo, 8, 64);
+    lbxSearchItem3 = NewLabel(gbResultInfo, 8, 80);
+    lbxSearchANDOR = NewLabel(gbResultInfo, 8, 104, true);
+    lbxANDOR = NewLabel(gbResultInfo, 8, 128);
+    lbxResult = NewLabel(gbResultInfo, 8, 152, true);
+    lbxHits = NewLabel(gbResultInfo, 8, 176);
+    lbxHits->setFont(DialogFont(13, true));
+    QPalette red = lbxHits->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    lbxHits->setPalette(red);
+}

@@ -1,0 +1,14 @@
+// Lumbrafix: looks up file extensions in an offline database.
+
+#include "app/SearchMain.h"
+#include "platform/Application.h"
+
+int main(int argc, char** argv) {
+    TApplication application(argc, argv);
+    InstallFontSubstitutes();
+    SetApplicationTitle("Lumbrafix v1.2");
+    TLumbrafixForm form;
+    QObject::connect(&form, &QDialog::finished, &application, &QApplication::quit);
+    form.show();
+    return TApplication::exec();
+}

@@ -1,0 +1,6 @@
+#include "controls/Edit.h"
+
+void TEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    deselect();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QApplication>
+#include <string>
+
+// The application object: the title that names the program in its message boxes, the
+// process-wide cursor, and the general error handler that reports errors no window caught.
+
+const std::string& ApplicationTitle();
+void SetApplicationTitle(std::string title);
+
+void SetHourglassCursor();
+void RestoreDefaultCursor();
+
+class TApplication : public QApplication {
+public:
+    TApplication(int& argc, char** argv);
+
+    // Runs every event; an error that escapes a handler is shown in an error box and the
+    // program carries on in the state it had.
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// Shows an error that reached the general handler.
+void HandleException(const std::exception& error);
+
+// Maps the classic Windows font names the windows ask for onto installed look-alikes.
+void InstallFontSubstitutes();

@@ -1,0 +1,55 @@
+#include "platform/MessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "platform/AnsiQt.h"
+#include "platform/Application.h"
+
+namespace {
+
+TMessageBoxes& RealMessageBoxes() {
+    static TMessageBoxes real;
+    return real;
+}
+
+TMessageBoxes* current = nullptr;
+
+void ShowBox(QMessageBox::Icon icon, const QString& title, const std::string& text) {
+    QMessageBox box(icon, title, ToQString(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+}  // namespace
+
+void TMessageBoxes::ShowMessage(const std::string& text) {
+    ShowBox(QMessageBox::NoIcon, ToQString(ApplicationTitle()), text);
+}
+
+void TMessageBoxes::MessageDlg(const std::string& text, TMsgDlgType type) {
+    switch (type) {
+        case TMsgDlgType::mtWarning:
+            ShowBox(QMessageBox::Warning, QStringLiteral("Warnung"), text);
+            break;
+        case TMsgDlgType::mtError:
+            ShowBox(QMessageBox::Critical, QStringLiteral("Fehler"), text);
+            break;
+        case TMsgDlgType::mtInformation:
+            ShowBox(QMessageBox::Information, QStringLiteral("Informationen"), text);
+            break;
+    }
+}
+
+void TMessageBoxes::ErrorBox(const std::string& text) {
+    ShowBox(QMessageBox::Critical, ToQString(ApplicationTitle()), text);
+}
+
+TMessageBoxes& MessageBoxes() { return current != nullptr ? *current : RealMessageBoxes(); }
+
+ScopedMessageBoxes::ScopedMessageBoxes(TMessageBoxes& replacement) : previous_(current) {
+    current = &replacement;
+}
+
+ScopedMessageBoxes::~ScopedMessageBoxes() { current = previous_; }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/SearchMain.h"
+#include "platform/MessageBoxes.h"
+
+// Answers the program's message boxes at once and remembers what they said.
+class RecordingMessageBoxes : public TMessageBoxes {
+public:
+    struct Shown {
+        std::string kind;  // "plain", "warning", "error", "information", "errorbox"
+        std::string text;
+    };
+
+    void ShowMessage(const std::string& text) override { shown.push_back({"plain", text}); }
+    void MessageDlg(const std::string& text, TMsgDlgType type) override;
+    void ErrorBox(const std::string& text) override { shown.push_back({"errorbox", text}); }
+
+    std::vector<Shown> shown;
+};
+
+// A main window over a database of its own in a fresh program folder.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest();
+    ~MainWindowTest() override;
+
+    std::string Folder() const { return folder_.string() + "/"; }
+    std::filesystem::path DatabasePath() const { return folder_ / "marbelin_ext.txt"; }
+
+    // Writes `plainText` as an enciphered database under the program's key.
+    void WriteDatabase(const std::string& plainText) const;
+    void WriteRawDatabase(const std::string& bytes) const;
+
+    // Creates and shows the window; its start-up messages land in `boxes`.
+    TLumbrafixForm& OpenWindow();
+    void Search(const QString& extension, const QString& fileType = {}, const QString& program = {});
+
+    RecordingMessageBoxes boxes;
+    ScopedMessageBoxes answerer{boxes};
+    std::unique_ptr<TLumbrafixForm> form;
+
+private:
+    std::filesystem::path folder_;
+};

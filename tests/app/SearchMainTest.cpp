@@ -1,0 +1,148 @@
+// Searching from the main window: the refusal of an empty search, the grid rows, the result
+// box, the width of the first column and where the focus goes.
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "controls/BitBtn.h"
+#include "controls/Edit.h"
+#include "controls/StringGrid.h"
+#include "platform/AnsiQt.h"
+#include "text/TextTable.h"
+
+namespace {
+
+// `count` lines whose extension contains "hit", then lines that never match.
+std::string DatabaseWithHits(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += ".hit" + std::to_string(i) + ";Hit type;Hit program;Win\r\n";
+    }
+    return text + ".doc;Word document;Word;Win Mac\r\nabc\r\nabc;Text\r\na;;c;d;e;f\r\n";
+}
+
+std::string CellText(const TLumbrafixForm& form, int col, int row) {
+    return FromQString(form.StringGridInfo->Cells(col, row));
+}
+
+}  // namespace
+
+class SearchTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        WriteDatabase(DatabaseWithHits(12));
+        OpenWindow();
+        boxes.shown.clear();
+    }
+};
+
+TEST_F(SearchTest, BlankFieldsAreRefusedAndNothingChanges) {
+    Search("hit1");
+    const TStringList before = form->HitList;
+    form->HitListFocus = 1;
+    Search(" ", "\t", "  ");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].kind, "warning");
+    EXPECT_EQ(boxes.shown[0].text, LoadStr(form->LanguageBase + 9));
+    EXPECT_EQ(form->HitList, before);
+    EXPECT_EQ(form->lbxSearchItem1->text(), QStringLiteral("hit1"));
+    EXPECT_EQ(QApplication::focusWidget(), form->edExtension);
+}
+
+TEST_F(SearchTest, HitsFillGridRowsAndResultBox) {
+    Search("  DOC ");
+    ASSERT_EQ(form->HitList.size(), 1u);
+    EXPECT_EQ(form->StringGridInfo->RowCount(), 2);
+    EXPECT_EQ(form->StringGridInfo->FixedRows(), 1);
+    EXPECT_EQ(CellText(*form, 0, 1), ".doc");
+    EXPECT_EQ(CellText(*form, 1, 1), "Word document");
+    EXPECT_EQ(CellText(*form, 2, 1), "Word");
+    EXPECT_EQ(CellText(*form, 3, 1), "Win Mac");
+    EXPECT_EQ(form->lbxSearchItem1->text(), QStringLiteral("DOC"));
+    EXPECT_EQ(FromQString(form->lbxSearchValues->text()), LoadStr(form->LanguageBase + 11));
+    EXPECT_EQ(form->lbxANDOR->text(), QStringLiteral("OR"));
+    EXPECT_EQ(FromQString(form->lbxHits->text()), "1 " + LoadStr(form->LanguageBase + 14));
+}
+
+TEST_F(SearchTest, ShortLinesFillTheMissingColumnsWithTheirLastField) {
+    Search("abc");
+    ASSERT_EQ(form->HitList.size(), 2u);
+    EXPECT_EQ(CellText(*form, 1, 1), "abc");
+    EXPECT_EQ(CellText(*form, 3, 1), "abc");
+    EXPECT_EQ(CellText(*form, 2, 2), "Text");
+    form->AndLinking = 1;
+    Search("a", "", "c");  // "abc" and "a;;c;d;e;f"
+    ASSERT_EQ(form->HitList.size(), 2u);
+    EXPECT_EQ(CellText(*form, 1, 2), "");
+    EXPECT_EQ(CellText(*form, 2, 2), "c");
+    EXPECT_EQ(CellText(*form, 3, 2), "d");
+    EXPECT_EQ(form->lbxANDOR->text(), QStringLiteral("AND"));
+}
+
+TEST_F(SearchTest, FirstColumnNarrowsFromTenHitsOn) {
+    Search("hit", "", "");
+    EXPECT_EQ(form->StringGridInfo->ColWidths(0), 64);  // 12 hits
+    Search("hit1");                                      // hit1, hit10, hit11
+    EXPECT_EQ(form->StringGridInfo->ColWidths(0), 80);
+    form->StringGridInfo->SetColWidths(1, 111);
+    Search("hit");
+    EXPECT_EQ(form->StringGridInfo->ColWidths(1), 111);
+}
+
+TEST_F(MainWindowTest, NineHitsKeepTheWideFirstColumnAndTenNarrowIt) {
+    for (const auto& [hits, width] : {std::pair{9, 80}, std::pair{10, 64}}) {
+        WriteDatabase(DatabaseWithHits(hits));
+        OpenWindow();
+        Search("hit");
+        EXPECT_EQ(form->HitList.size(), static_cast<std::size_t>(hits));
+        EXPECT_EQ(form->StringGridInfo->ColWidths(0), width) << hits;
+    }
+}
+
+TEST_F(SearchTest, NoHitLeavesOneUnfixedRowUntilTheNextHit) {
+    Search("zzz");
+    EXPECT_TRUE(form->HitList.empty());
+    EXPECT_EQ(form->StringGridInfo->RowCount(), 1);
+    EXPECT_EQ(form->StringGridInfo->FixedRows(), 0);
+    EXPECT_EQ(FromQString(form->lbxHits->text()), "0 " + LoadStr(form->LanguageBase + 14));
+    Search("doc");
+    EXPECT_EQ(form->StringGridInfo->FixedRows(), 1);
+}
+
+TEST_F(SearchTest, FocusGoesToTheGridOnlyWhenAsked) {
+    Search("doc");
+    EXPECT_EQ(QApplication::focusWidget(), form->edExtension);
+    form->HitListFocus = 1;
+    Search("doc");
+    EXPECT_EQ(QApplication::focusWidget(), form->StringGridInfo);
+}
+
+TEST_F(SearchTest, EnterInAFieldStartsTheSearch) {
+    form->edFileType->setFocus();
+    form->edFileType->setText(QStringLiteral("word"));
+    QTest::keyClick(form->edFileType, Qt::Key_Return);
+    EXPECT_EQ(form->HitList.size(), 1u);
+}
+
+TEST_F(SearchTest, EscapeKeepsTheWindowOpen) {
+    QTest::keyClick(form->edExtension, Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(SearchTest, RefreshingCaptionsKeepsTheFirstHitUnderTheHeader) {
+    Search("hit");
+    form->RefreshCaptions();
+    EXPECT_EQ(form->StringGridInfo->RowCount(), 2);
+    EXPECT_EQ(CellText(*form, 0, 1), ".hit0");
+    EXPECT_EQ(CellText(*form, 0, 0), LoadStr(form->LanguageBase + 2));
+}
+
+TEST_F(SearchTest, ExitButtonReleasesTheListsAndClosesTheWindow) {
+    Search("doc");
+    form->butExit->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->ExtensionList.empty());
+    EXPECT_TRUE(form->HitList.empty());
+}
