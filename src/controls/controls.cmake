@@ -1,0 +1,4 @@
+target_sources(lumbrafix_gui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/StringGrid.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StringGrid.h
+)
