@@ -1,7 +1,7 @@
 #include "db/SearchEngine.h"
 
 #include <algorithm>
-#include <cstring>
+#include <vector>
 
 #include "db/ExtensionRecord.h"
 #include "text/TextTable.h"
@@ -15,38 +15,47 @@ constexpr unsigned char FoldAscii(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
 
-// A term ready for matching: trimmed and folded once per search.
-struct FoldedTerm {
-    std::string text;
-    int field;
-};
+// A term ready for matching, folded once per search. Fields are searched with Horspool's
+// rule over folded bytes: on a mismatch the window moves by how far the byte under its last
+// position stands from the end of the term, so most bytes of a field are never looked at.
+class FoldedTerm {
+public:
+    FoldedTerm(std::string_view trimmed, int field) : text_(AsciiUpperCase(trimmed)), field_(field) {
+        const std::size_t last = text_.size() - 1;
+        skip_.fill(text_.size());
+        for (std::size_t i = 0; i < last; ++i) {
+            for (int c = 0; c < 256; ++c) {
+                if (FoldAscii(static_cast<unsigned char>(c)) ==
+                    static_cast<unsigned char>(text_[i])) {
+                    skip_[static_cast<std::size_t>(c)] = last - i;
+                }
+            }
+        }
+    }
 
-// Whether `upperTerm` occurs in `field` once the field is folded. The first byte is looked
-// for in both letter cases with memchr, which keeps the scan close to memory speed.
-bool ContainsFolded(std::string_view field, std::string_view upperTerm) {
-    if (upperTerm.size() > field.size()) {
+    bool FoundIn(std::string_view line) const { return Contains(FieldOf(line, field_)); }
+
+private:
+    bool Contains(std::string_view field) const {
+        const std::size_t n = text_.size();
+        for (std::size_t pos = 0; pos + n <= field.size();) {
+            std::size_t i = n;
+            while (i > 0 && FoldAscii(static_cast<unsigned char>(field[pos + i - 1])) ==
+                                static_cast<unsigned char>(text_[i - 1])) {
+                --i;
+            }
+            if (i == 0) {
+                return true;
+            }
+            pos += skip_[static_cast<unsigned char>(field[pos + n - 1])];
+        }
         return false;
     }
-    const auto first = static_cast<unsigned char>(upperTerm[0]);
-    const bool isLetter = first >= 'A' && first <= 'Z';
-    const char* const end = field.data() + field.size() - upperTerm.size() + 1;
-    for (const char* p = field.data(); p < end; ++p) {
-        const auto c = static_cast<unsigned char>(*p);
-        if (c != first && !(isLetter && c == first + ('a' - 'A'))) {
-            continue;
-        }
-        std::size_t i = 1;
-        while (i < upperTerm.size() &&
-               FoldAscii(static_cast<unsigned char>(p[i])) ==
-                   static_cast<unsigned char>(upperTerm[i])) {
-            ++i;
-        }
-        if (i == upperTerm.size()) {
-            return true;
-        }
-    }
-    return false;
-}
+
+    std::string text_;
+    int field_;
+    std::array<std::size_t, 256> skip_{};
+};
 
 std::vector<FoldedTerm> NonEmptyTerms(const TSearchTerms& terms) {
     std::vector<FoldedTerm> folded;
@@ -54,7 +63,7 @@ std::vector<FoldedTerm> NonEmptyTerms(const TSearchTerms& terms) {
     for (const std::string* term : {&terms.extension, &terms.fileType, &terms.program}) {
         const std::string_view trimmed = TrimControls(*term);
         if (!trimmed.empty()) {
-            folded.push_back({AsciiUpperCase(trimmed), field});
+            folded.emplace_back(trimmed, field);
         }
         ++field;
     }
@@ -63,7 +72,7 @@ std::vector<FoldedTerm> NonEmptyTerms(const TSearchTerms& terms) {
 
 bool LineMatches(std::string_view line, const std::vector<FoldedTerm>& terms, bool andLinking) {
     for (const FoldedTerm& term : terms) {
-        if (ContainsFolded(FieldOf(line, term.field), term.text) != andLinking) {
+        if (term.FoundIn(line) != andLinking) {
             return !andLinking;
         }
     }
