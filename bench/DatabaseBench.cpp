@@ -27,7 +27,10 @@ void BM_ReadExtensionLines(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * file.Size());
     state.counters["file_MB"] = static_cast<double>(file.Size()) / 1e6;
 }
-BENCHMARK(BM_ReadExtensionLines)->Arg(1000)->Arg(kLargeDatabaseLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadExtensionLines)
+    ->Arg(1000)
+    ->Arg(kLargeDatabaseLines)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

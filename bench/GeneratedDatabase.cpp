@@ -5,19 +5,30 @@
 
 namespace {
 
-constexpr std::array kTypeWords = {"Archive",  "Image",   "Document", "Audio",    "Video",
-                                   "Database", "Backup",  "Project",  "Font",     "Spreadsheet",
-                                   "Settings", "Source",  "Compressed", "Temporary", "Vector",
-                                   "Raw",      "Encrypted", "Game",   "Log",      "Template"};
+constexpr std::array kTypeWords = {
+    "Archive", "Image", "Document",    "Audio",    "Video",  "Database",   "Backup",
+    "Project", "Font",  "Spreadsheet", "Settings", "Source", "Compressed", "Temporary",
+    "Vector",  "Raw",   "Encrypted",   "Game",     "Log",    "Template"};
 constexpr std::array kTypeTails = {"file", "data", "format", "document", "container", "index"};
-constexpr std::array kPrograms = {
-    "7-Zip",          "Adobe Photoshop", "Microsoft Word", "WinAmp",          "VLC media player",
-    "Notepad++",      "GIMP",            "LibreOffice",    "Corel Draw",      "Lotus 1-2-3",
-    "Apple QuickTime", "WinRAR",         "Autodesk AutoCAD", "Borland Delphi", "TeX Live",
-    "unknown"};
-constexpr std::array kPlatforms = {"Win",         "Mac",     "Unix",         "OS2",
-                                   "Win Mac",     "Win Unix", "Win Mac Unix", "Win OS2",
-                                   "Mac Unix",    "Win Mac Unix OS2"};
+constexpr std::array kPrograms = {"7-Zip",
+                                  "Adobe Photoshop",
+                                  "Microsoft Word",
+                                  "WinAmp",
+                                  "VLC media player",
+                                  "Notepad++",
+                                  "GIMP",
+                                  "LibreOffice",
+                                  "Corel Draw",
+                                  "Lotus 1-2-3",
+                                  "Apple QuickTime",
+                                  "WinRAR",
+                                  "Autodesk AutoCAD",
+                                  "Borland Delphi",
+                                  "TeX Live",
+                                  "unknown"};
+constexpr std::array kPlatforms = {
+    "Win",      "Mac",          "Unix",    "OS2",      "Win Mac",
+    "Win Unix", "Win Mac Unix", "Win OS2", "Mac Unix", "Win Mac Unix OS2"};
 
 template <typename Pool>
 const char* Pick(const Pool& pool, std::mt19937& random) {

@@ -27,9 +27,9 @@ public:
 private:
     std::size_t Find(char c, std::size_t pos) const {
         const void* hit = std::memchr(text_.data() + pos, c, text_.size() - pos);
-        return hit == nullptr ? text_.size()
-                              : static_cast<std::size_t>(static_cast<const char*>(hit) -
-                                                         text_.data());
+        return hit == nullptr
+                   ? text_.size()
+                   : static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data());
     }
 
     std::string_view text_;

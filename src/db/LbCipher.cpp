@@ -11,7 +11,9 @@ constexpr int kBlockSize = 8;
 // depend on the stream's size while a large file is not ciphered one call per 8 bytes.
 constexpr std::size_t kChunkBlocks = 512;
 
-[[noreturn]] void ThrowInvalidFormat() { throw ECipherException("Invalid file format"); }
+[[noreturn]] void ThrowInvalidFormat() {
+    throw ECipherException("Invalid file format");
+}
 
 // Reads until `count` bytes have come or the input has no more; returns how many came.
 std::size_t ReadUpTo(TStream& in, std::uint8_t* buffer, std::size_t count) {

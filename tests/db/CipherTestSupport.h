@@ -24,22 +24,23 @@ inline std::string BytesOf(TMemoryStream& stream) {
     return BytesOf(stream, static_cast<std::size_t>(stream.Size()));
 }
 
-inline std::string Encipher(std::string_view plain, const CipherKey16& key) {
+// Runs one stream operation of a fresh component (EncipherStream or DecipherStream).
+inline std::string RunCipher(std::string_view input, const CipherKey16& key,
+                             void (TLbBlowfish::*operation)(TStream&, TStream&)) {
     TLbBlowfish cipher;
     cipher.AssignKey(key);
-    TMemoryStream in = StreamOf(plain);
+    TMemoryStream in = StreamOf(input);
     TMemoryStream out;
-    cipher.EncipherStream(in, out);
+    (cipher.*operation)(in, out);
     return BytesOf(out);
 }
 
+inline std::string Encipher(std::string_view plain, const CipherKey16& key) {
+    return RunCipher(plain, key, &TLbBlowfish::EncipherStream);
+}
+
 inline std::string Decipher(std::string_view enciphered, const CipherKey16& key) {
-    TLbBlowfish cipher;
-    cipher.AssignKey(key);
-    TMemoryStream in = StreamOf(enciphered);
-    TMemoryStream out;
-    cipher.DecipherStream(in, out);
-    return BytesOf(out);
+    return RunCipher(enciphered, key, &TLbBlowfish::DecipherStream);
 }
 
 // One enciphered block whose plain form is `plain`, made with the literal block function.

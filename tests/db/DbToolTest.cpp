@@ -66,8 +66,7 @@ TEST(ParseHexKey, AcceptsExactly32HexDigits) {
         const char* hex;
     };
     for (const Case c : {Case{"31 digits", "000102030405060708090a0b0c0d0e0"},
-                         Case{"33 digits", "000102030405060708090a0b0c0d0e0f0"},
-                         Case{"empty", ""},
+                         Case{"33 digits", "000102030405060708090a0b0c0d0e0f0"}, Case{"empty", ""},
                          Case{"non-hex letter", "000102030405060708090a0b0c0d0e0g"},
                          Case{"space", "00010203040506070809 a0b0c0d0e0f"},
                          Case{"0x prefix", "0x0102030405060708090a0b0c0d0e0f"}}) {

@@ -55,8 +55,7 @@ TEST(PlainTextOf, EndsAtTheFirstZeroByteWithinTheLength) {
 TEST(ReadExtensionLines, RoundTripUnderTheDatabaseKey) {
     const std::string text = ".doc;Word document;Word;Win Mac\r\n\r\n.gz;Archive;gzip;Unix\r\n";
     TMemoryStream file = StreamOf(Encipher(text, BuildDatabaseKey()));
-    const TStringList expected = {".doc;Word document;Word;Win Mac", "",
-                                  ".gz;Archive;gzip;Unix"};
+    const TStringList expected = {".doc;Word document;Word;Win Mac", "", ".gz;Archive;gzip;Unix"};
     EXPECT_EQ(ReadExtensionLines(file, BuildDatabaseKey()), expected);
 }
 
@@ -75,8 +74,7 @@ TEST(ReadExtensionLines, SingleBlockWithCountZeroGivesNoLines) {
 TEST(ReadExtensionLines, IgnoresBytesBehindTheLastWholeBlock) {
     const std::string enciphered = Encipher("one\ntwo\nthree", BuildDatabaseKey());
     TMemoryStream file = StreamOf(enciphered + "xyz");
-    EXPECT_EQ(ReadExtensionLines(file, BuildDatabaseKey()),
-              (TStringList{"one", "two", "three"}));
+    EXPECT_EQ(ReadExtensionLines(file, BuildDatabaseKey()), (TStringList{"one", "two", "three"}));
 }
 
 TEST(ReadExtensionLines, FileShorterThanOneBlockIsInvalid) {

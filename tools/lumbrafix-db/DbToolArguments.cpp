@@ -64,14 +64,13 @@ const ActionName& ActionNamed(const std::string& name) {
 CipherKey16 ParseHexKey(std::string_view hex) {
     CipherKey16 key{};
     if (hex.size() != 2 * key.size()) {
-        throw EUsageError(FormatMessage("--key needs exactly 32 hexadecimal digits, got %zu",
-                                        hex.size()));
+        throw EUsageError(
+            FormatMessage("--key needs exactly 32 hexadecimal digits, got %zu", hex.size()));
     }
     for (std::size_t i = 0; i < hex.size(); ++i) {
         if (HexDigitValue(hex[i]) < 0) {
-            throw EUsageError(
-                FormatMessage("--key: '%c' at position %zu is not a hexadecimal digit", hex[i],
-                              i + 1));
+            throw EUsageError(FormatMessage(
+                "--key: '%c' at position %zu is not a hexadecimal digit", hex[i], i + 1));
         }
     }
     for (std::size_t i = 0; i < key.size(); ++i) {

@@ -32,7 +32,9 @@ int FinalCount(TStream& file, std::int64_t size, const CipherKey16& key) {
     return last[7];
 }
 
-DatabaseCheck Malformed(std::string problem) { return {false, std::move(problem), 0}; }
+DatabaseCheck Malformed(std::string problem) {
+    return {false, std::move(problem), 0};
+}
 
 }  // namespace
 
