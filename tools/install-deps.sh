@@ -10,7 +10,7 @@ packages=(
     clang libclang-rt-14-dev                       # libFuzzer targets
     clang-format                                   # the format target
     fonts-liberation fonts-comic-neue              # stand-ins for the designed fonts
-    xvfb xauth                                     # end-to-end runs without a display
+    xvfb xauth x11-utils                           # end-to-end runs without a display
 )
 
 missing=()
