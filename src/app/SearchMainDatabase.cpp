@@ -30,7 +30,8 @@ void TLumbrafixForm::LoadExtensionDatabase() {
     }
     try {
         TFileStream file(path, TFileMode::fmOpenReadExclusive);
-        ExtensionList = ReadExtensionLines(file, BuildDatabaseKey());
+        LbBlowfish.AssignKey(BuildDatabaseKey());
+        ExtensionList = ReadExtensionLines(file, LbBlowfish);
     } catch (const Exception& error) {
         ExtensionList.clear();
         MessageBoxes().ErrorBox(ErrorBoxText(error.Message()));

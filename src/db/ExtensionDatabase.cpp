@@ -66,13 +66,17 @@ std::string_view PlainTextOf(const TMemoryStream& deciphered, std::size_t length
     return {data, length};
 }
 
-TStringList ReadExtensionLines(TStream& file, const CipherKey16& key) {
+TStringList ReadExtensionLines(TStream& file, TLbBlowfish& cipher) {
     TMemoryStream deciphered;
     // Sized once to the enciphered length, which the plain text never exceeds.
     deciphered.SetSize(file.Size());
+    cipher.DecipherStream(file, deciphered);
+    return SplitLines(PlainTextOf(deciphered, static_cast<std::size_t>(deciphered.Position())));
+}
+
+TStringList ReadExtensionLines(TStream& file, const CipherKey16& key) {
     TLbBlowfish cipher;
     cipher.CipherMode = cmECB;
     cipher.AssignKey(key);
-    cipher.DecipherStream(file, deciphered);
-    return SplitLines(PlainTextOf(deciphered, static_cast<std::size_t>(deciphered.Position())));
+    return ReadExtensionLines(file, cipher);
 }

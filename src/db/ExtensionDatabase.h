@@ -22,3 +22,5 @@ std::string_view PlainTextOf(const TMemoryStream& deciphered, std::size_t length
 // Raises ECipherException for a file that is no database at all (shorter than one block, or
 // a final count that points outside its block).
 TStringList ReadExtensionLines(TStream& file, const CipherKey16& key);
+// The same with a cipher whose key and mode are already set.
+TStringList ReadExtensionLines(TStream& file, TLbBlowfish& cipher);
