@@ -110,11 +110,15 @@ TFileStream::~TFileStream() {
     }
 }
 
-std::size_t TFileStream::Read(void* buffer, std::size_t count) {
-    auto* bytes = static_cast<std::uint8_t*>(buffer);
+namespace {
+
+// Moves bytes with read() or write() until all are through, the file ends or an error stops
+// it; interrupted calls are repeated. Returns how many bytes went through.
+template <typename Transfer, typename Byte>
+std::size_t TransferAll(Transfer transfer, int fd, Byte* bytes, std::size_t count) {
     std::size_t done = 0;
     while (done < count) {
-        const ssize_t n = ::read(fd_, bytes + done, count - done);
+        const ssize_t n = transfer(fd, bytes + done, count - done);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -126,20 +130,14 @@ std::size_t TFileStream::Read(void* buffer, std::size_t count) {
     return done;
 }
 
+}  // namespace
+
+std::size_t TFileStream::Read(void* buffer, std::size_t count) {
+    return TransferAll(::read, fd_, static_cast<std::uint8_t*>(buffer), count);
+}
+
 std::size_t TFileStream::Write(const void* buffer, std::size_t count) {
-    const auto* bytes = static_cast<const std::uint8_t*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t n = ::write(fd_, bytes + done, count - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return done;
+    return TransferAll(::write, fd_, static_cast<const std::uint8_t*>(buffer), count);
 }
 
 std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {
