@@ -50,7 +50,7 @@ struct TGridRect {
 // at the start are fixed. Laid out along the viewport, the fixed ones come first, then the
 // scrolling ones from a first index on; each is followed by a grid line of `line` pixels.
 class TGridAxis {
-  public:
+public:
     int Count() const { return static_cast<int>(extents_.size()); }
     int Fixed() const { return fixed_; }
     int Extent(int index) const { return extents_[static_cast<size_t>(index)]; }
@@ -77,7 +77,7 @@ class TGridAxis {
     // How many scrolling entries from `first` on are shown completely (at least 1).
     int FullyVisibleCount(int first, int line, int length) const;
 
-  private:
+private:
     int FirstFittingUpTo(int last, int room, int line) const;
 
     std::vector<int> extents_;
@@ -95,7 +95,7 @@ class TGridAxis {
 class TStringGrid : public QAbstractScrollArea {
     Q_OBJECT
 
-  public:
+public:
     explicit TStringGrid(QWidget* parent = nullptr);
 
     // Texts are kept for any column and row from 0 on, also outside ColCount x RowCount, so they
@@ -158,7 +158,7 @@ class TStringGrid : public QAbstractScrollArea {
     // true from a press that starts a column resize until the release that ends it.
     bool IsSizingColumn() const { return mouseState_ == MouseState::SizingColumn; }
 
-  protected:
+protected:
     // Draws one cell after its background has been filled. The painter is clipped to `rect`, has
     // the grid's font and a pen of the cell's text colour; changes to it stay within this call.
     virtual void DrawCell(QPainter& painter, int col, int row, const QRect& rect,
@@ -179,7 +179,7 @@ class TStringGrid : public QAbstractScrollArea {
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-  private:
+private:
     enum class MouseState { Idle, Selecting, SizingColumn, MovingColumn };
 
     int ColLine() const;

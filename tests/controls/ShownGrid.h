@@ -20,7 +20,7 @@ struct CaseName {
 // A grid shown in its own window, large enough to show all cells of the default 5 x 5 grid.
 template <typename Grid = TStringGrid>
 class ShownGridTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         grid.resize(400, 300);
         grid.show();

@@ -26,7 +26,7 @@ struct KeyCase {
 
 // 10 rows with one fixed, 5 columns with one fixed; the current cell starts at column 2, row 3.
 class KeyNavigation : public ShownGridTest<>, public testing::WithParamInterface<KeyCase> {
-  protected:
+protected:
     void Press() {
         grid.SetRowCount(10);
         grid.SetSelection({2, 3, 2, 3});
@@ -117,7 +117,7 @@ TEST_F(StringGridKeys, OtherKeysAreLeftToTheParent) {
 }
 
 class StringGridMouse : public ShownGridTest<> {
-  protected:
+protected:
     void SetUp() override {
         ShownGridTest::SetUp();
         grid.clearFocus();  // the active window may have handed it the focus
@@ -171,10 +171,10 @@ TEST_F(StringGridMouse, DoubleClickPassesItsSecondPressToMousePress) {
 
 // Notes, as a subclass raising an event after a resize would, whether a release ends a resize.
 class ReleaseWatchingGrid : public TStringGrid {
-  public:
+public:
     std::vector<bool> releasesEndingResize;
 
-  protected:
+protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         releasesEndingResize.push_back(IsSizingColumn());
         TStringGrid::mouseReleaseEvent(event);
@@ -227,7 +227,7 @@ TEST_F(ColumnSizing, OnlyHeaderBordersWithTheOptionStartAResize) {
 }
 
 class ColumnMoving : public ShownGridTest<> {
-  protected:
+protected:
     void SetUp() override {
         ShownGridTest::SetUp();
         grid.SetOptions(grid.Options() | goColMoving);

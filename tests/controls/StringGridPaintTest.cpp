@@ -20,10 +20,10 @@ struct DrawCall {
 
 // Records every DrawCell call instead of drawing.
 class RecordingGrid : public TStringGrid {
-  public:
+public:
     std::map<std::pair<int, int>, DrawCall> calls;  // by (column, row)
 
-  protected:
+protected:
     void DrawCell(QPainter& painter, int col, int row, const QRect& rect,
                   TGridDrawState state) override {
         DrawCall& call = calls[{col, row}];
@@ -90,7 +90,7 @@ TEST_F(DrawCellHook, NoFocusFlagWithoutFocus) {
 }
 
 class GridColours : public ShownGridTest<> {
-  protected:
+protected:
     void SetUp() override {
         ShownGridTest::SetUp();
         grid.SetColor(QColor(0, 128, 0));
@@ -152,6 +152,16 @@ TEST_F(GridColours, TextIsWrittenInTheCellsTextColour) {
     };
     EXPECT_GT(textPixels(normal, grid.palette().color(QPalette::Text)), 10);
     EXPECT_GT(textPixels(selected, grid.palette().color(QPalette::HighlightedText)), 10);
+}
+
+TEST_F(GridColours, LongTextIsCutAtTheCellEdge) {
+    grid.SetCells(1, 1, QString(40, QChar(0x2588)));
+    const QImage image = Snapshot(grid);
+    const QRect next = grid.CellRect(2, 1);
+    EXPECT_EQ(At(image, {next.left() - 1, next.center().y()}), QColor(192, 192, 192));
+    for (int x = next.left(); x <= next.right(); ++x) {
+        ASSERT_EQ(At(image, {x, next.center().y()}), QColor(0, 128, 0)) << "x " << x;
+    }
 }
 
 TEST_F(GridColours, FocusRectangleSurroundsTheSelectionOnlyWithFocus) {
