@@ -9,7 +9,7 @@
 // an offset; the unconsumed rest moves to the front once 32768 bytes have been consumed, so
 // that reading in small steps does not move the bytes every time.
 class TIdBuffer {
-  public:
+public:
     static constexpr std::size_t kCompactAfter = 32768;
 
     std::size_t Size() const { return end_ - start_; }
@@ -27,7 +27,7 @@ class TIdBuffer {
     // Offset of the first occurrence of text at or after from, or npos.
     std::size_t Find(std::string_view text, std::size_t from) const;
 
-  private:
+private:
     std::vector<std::uint8_t> bytes_;
     std::size_t start_ = 0;
     std::size_t end_ = 0;

@@ -6,7 +6,7 @@
 
 // Root of the network components.
 class TIdBaseComponent {
-  public:
+public:
     TIdBaseComponent() = default;
     virtual ~TIdBaseComponent() = default;
     TIdBaseComponent(const TIdBaseComponent&) = delete;
@@ -31,7 +31,7 @@ enum TWorkMode { wmRead, wmWrite };
 // OnWorkBegin, counts fire OnWork with the running total only inside a work, and only the
 // matching outermost EndWork fires OnWorkEnd.
 class TIdComponent : public TIdBaseComponent {
-  public:
+public:
     TIdComponent();
     ~TIdComponent() override;
 
@@ -44,11 +44,11 @@ class TIdComponent : public TIdBaseComponent {
     void DoWork(TWorkMode mode, std::int64_t count);
     void EndWork(TWorkMode mode);
 
-  protected:
+protected:
     // Fires OnStatus with the status's text, its "%s" filled with the argument.
     void DoStatus(TIdStatus status, const std::string& argument = {});
 
-  private:
+private:
     struct TWorkInfo {
         int level = 0;
         std::int64_t maximum = 0;

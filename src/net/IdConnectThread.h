@@ -11,7 +11,7 @@ class TIdSocketHandle;
 // Runs the blocking connect of a socket on its own thread, so that the caller can give up
 // after a time-out. The thread touches only the socket and its own message.
 class TIdConnectThread {
-  public:
+public:
     explicit TIdConnectThread(TIdSocketHandle& binding);
     ~TIdConnectThread();
     TIdConnectThread(const TIdConnectThread&) = delete;
@@ -26,7 +26,7 @@ class TIdConnectThread {
     // the thread has ended.
     const std::string& ErrorMessage() const { return message_; }
 
-  private:
+private:
     void Run();
 
     TIdSocketHandle& binding_;

@@ -40,9 +40,6 @@ void TIdIOHandlerSocket::ConnectClient(const std::string& host, int port,
                                        const std::string& boundIP, int boundPort, int timeoutMs) {
     try {
         binding_->AllocateSocket();
-        if (!UseNagle) {
-            GStack().SetNoDelay(binding_->Handle());
-        }
         binding_->Bind(boundIP, boundPort);
         binding_->SetPeer(ResolveHost(host), port);
         DoStatus(hsConnecting, binding_->PeerIP());

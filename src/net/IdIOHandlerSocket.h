@@ -10,7 +10,7 @@
 // The socket side of a connection: opens, connects and closes its one socket and moves bytes
 // through it. Reports the resolving and connecting statuses.
 class TIdIOHandlerSocket : public TIdComponent {
-  public:
+public:
     TIdIOHandlerSocket();
     ~TIdIOHandlerSocket() override;
 
@@ -32,10 +32,7 @@ class TIdIOHandlerSocket : public TIdComponent {
 
     TIdSocketHandle* Binding() { return binding_.get(); }
 
-    // Off sets TCP_NODELAY on the next connection.
-    bool UseNagle = true;
-
-  private:
+private:
     std::string ResolveHost(const std::string& host);
     void ConnectWithTimeout(int timeoutMs);
 

@@ -6,7 +6,7 @@
 // One system socket with the address of its peer. All calls go through the shared socket
 // layer; the handle closes its socket when it is destroyed.
 class TIdSocketHandle {
-  public:
+public:
     TIdSocketHandle() = default;
     ~TIdSocketHandle();
     TIdSocketHandle(const TIdSocketHandle&) = delete;
@@ -32,7 +32,7 @@ class TIdSocketHandle {
     const std::string& PeerIP() const { return peerIP_; }
     int PeerPort() const { return peerPort_; }
 
-  private:
+private:
     int handle_ = -1;
     std::string peerIP_;
     int peerPort_ = 0;

@@ -3,7 +3,6 @@
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
-#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -187,13 +186,6 @@ void TIdStackPosix::Bind(int socket, const std::string& ip, int port) {
 void TIdStackPosix::Connect(int socket, const std::string& ip, int port) {
     const sockaddr_in address = MakeAddress(ip, port);
     if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        RaiseSocketError(LastError());
-    }
-}
-
-void TIdStackPosix::SetNoDelay(int socket) {
-    const int on = 1;
-    if (::setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on) != 0) {
         RaiseSocketError(LastError());
     }
 }

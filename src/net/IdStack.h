@@ -11,7 +11,7 @@
 // The object lives while at least one component exists: the first TIdComponent creates it and
 // the last one frees it; a process-wide lock guards the count.
 class TIdStackPosix {
-  public:
+public:
     static void Acquire();
     static void Release();
     static int UserCount();
@@ -20,8 +20,6 @@ class TIdStackPosix {
     int NewSocket();
     void Bind(int socket, const std::string& ip, int port);
     void Connect(int socket, const std::string& ip, int port);
-    // Sends small writes at once instead of collecting them (turns Nagle's rule off).
-    void SetNoDelay(int socket);
     // Both return the byte count, or -1 with LastError() telling why. Sending never raises
     // SIGPIPE: a peer that has gone shows up as an error number.
     std::ptrdiff_t Recv(int socket, void* buffer, std::size_t count);

@@ -6,7 +6,7 @@
 
 // The client end of a TCP connection: where to connect, and the connect itself.
 class TIdTCPClient : public TIdTCPConnection {
-  public:
+public:
     std::string Host;
     int Port = 0;
     std::string BoundIP;  // empty: any local address

@@ -219,8 +219,10 @@ void TIdTCPConnection::ReadStream(TStream& stream, std::int64_t byteCount,
 
 void TIdTCPConnection::ReadBlocks(TStream& stream, std::int64_t remaining, bool untilDisconnect) {
     const auto buffered = std::min<std::int64_t>(remaining, inputBuffer_.Size());
-    WriteInput(stream, static_cast<std::size_t>(buffered));
-    remaining -= buffered;
+    if (buffered > 0) {
+        WriteInput(stream, static_cast<std::size_t>(buffered));
+        remaining -= buffered;
+    }
     while (remaining > 0 && Connected()) {
         const auto block =
             static_cast<std::size_t>(std::min<std::int64_t>(remaining, RecvBufferSize));

@@ -20,7 +20,7 @@ enum TIdMaxLineAction { maException, maSplit };
 // already received stay readable after the peer closed. Every consumed input byte counts as
 // read work, every sent byte as write work (see TIdComponent for when that fires events).
 class TIdTCPConnection : public TIdComponent {
-  public:
+public:
     static constexpr int kTimeoutDefault = -1;   // use ReadTimeout
     static constexpr int kTimeoutInfinite = -2;  // wait without limit
 
@@ -73,12 +73,12 @@ class TIdTCPConnection : public TIdComponent {
     TIdBuffer& InputBuffer() { return inputBuffer_; }
     TIdIOHandlerSocket* IOHandler() { return ioHandler_.get(); }
 
-  protected:
+protected:
     // Makes the socket handler ready for a new connection and clears the input side.
     TIdIOHandlerSocket& OpenIOHandler();
     void DoOnConnected();
 
-  private:
+private:
     bool SocketOpen() const;
     void CloseSocket();
     void DoOnDisconnected();
