@@ -7,7 +7,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -17,6 +16,17 @@ constexpr int kSizingReach = 3;
 const QColor kFixedLineColor(0, 0, 0);
 const QColor kLineColor(192, 192, 192);
 const QColor kLineColorOnSilver(128, 128, 128);
+
+// Takes the element at `from` out and puts it in at `to`; the ones between close up.
+template <typename T>
+void MoveElement(std::vector<T>& elements, int from, int to) {
+    const auto begin = elements.begin();
+    if (from < to) {
+        std::rotate(begin + from, begin + from + 1, begin + to + 1);
+    } else {
+        std::rotate(begin + to, begin + from, begin + from + 1);
+    }
+}
 
 }  // namespace
 
@@ -40,12 +50,7 @@ void TGridAxis::ResetExtents(int extent) {
 }
 
 void TGridAxis::Move(int from, int to) {
-    const auto begin = extents_.begin();
-    if (from < to) {
-        std::rotate(begin + from, begin + from + 1, begin + to + 1);
-    } else {
-        std::rotate(begin + to, begin + from, begin + from + 1);
-    }
+    MoveElement(extents_, from, to);
 }
 
 int TGridAxis::FixedLength(int line) const {
@@ -269,9 +274,13 @@ void TStringGrid::SetSelection(const TGridRect& selection) {
     MoveCurrent(selection.Right, selection.Bottom, true);
 }
 
+QPoint TStringGrid::NearestNonFixed(QPoint cell) const {
+    return QPoint(std::clamp(cell.x(), FixedCols(), ColCount() - 1),
+                  std::clamp(cell.y(), FixedRows(), RowCount() - 1));
+}
+
 void TStringGrid::MoveCurrent(int col, int row, bool keepAnchor) {
-    current_ = QPoint(std::clamp(col, FixedCols(), ColCount() - 1),
-                      std::clamp(row, FixedRows(), RowCount() - 1));
+    current_ = NearestNonFixed(QPoint(col, row));
     if (!keepAnchor) {
         anchor_ = current_;
     }
@@ -280,12 +289,8 @@ void TStringGrid::MoveCurrent(int col, int row, bool keepAnchor) {
 }
 
 void TStringGrid::ClampCurrent() {
-    const auto clampCell = [this](QPoint cell) {
-        return QPoint(std::clamp(cell.x(), FixedCols(), ColCount() - 1),
-                      std::clamp(cell.y(), FixedRows(), RowCount() - 1));
-    };
-    current_ = clampCell(current_);
-    anchor_ = clampCell(anchor_);
+    current_ = NearestNonFixed(current_);
+    anchor_ = NearestNonFixed(anchor_);
 }
 
 void TStringGrid::MoveColumn(int from, int to) {
@@ -296,12 +301,7 @@ void TStringGrid::MoveColumn(int from, int to) {
     if (cells_.size() < needed) {
         cells_.resize(needed);
     }
-    const auto begin = cells_.begin();
-    if (from < to) {
-        std::rotate(begin + from, begin + from + 1, begin + to + 1);
-    } else {
-        std::rotate(begin + to, begin + from, begin + from + 1);
-    }
+    MoveElement(cells_, from, to);
     cols_.Move(from, to);
     // The current cell and the anchor stay with the texts they stood on.
     const auto follow = [from, to](int col) {

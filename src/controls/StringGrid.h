@@ -192,6 +192,7 @@ private:
     void PaintFocusRect(QPainter& painter);
     int SizingColumnAt(const QPoint& pos) const;
     void StartColumnSizing(int col, const QPoint& pos);
+    QPoint NearestNonFixed(QPoint cell) const;
     void MoveCurrent(int col, int row, bool keepAnchor);
     void ScrollInView(int col, int row);
     void ClampCurrent();
