@@ -103,7 +103,8 @@ int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, boo
     }
     int received = 0;
     do {
-        if (!ioHandler_->Readable(timeoutMs)) {
+        // Without a time limit the receive itself waits; asking first would only cost a call.
+        if (timeoutMs != kTimeoutInfinite && !ioHandler_->Readable(timeoutMs)) {
             if (raiseOnTimeout) {
                 throw EIdReadTimeout();
             }
