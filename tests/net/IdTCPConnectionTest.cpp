@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -404,6 +406,42 @@ TEST_F(TcpConnection, ConnectWithTimeoutRunsOnTheConnectThread) {
     client.Port = server.Port();
     client.Connect(5000);
     EXPECT_EQ(client.ReadLn(), "hello");
+}
+
+// A listener on 127.0.0.1 that never accepts and whose queue is full: the system drops further
+// connection requests, so a connect to it neither succeeds nor fails.
+class FullListener {
+public:
+    FullListener() {
+        listener_ = ListenOnLoopback(0, &port_);
+        for (int& filler : fillers_) {
+            filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            const sockaddr_in address = LoopbackAddress(port_);
+            ::connect(filler, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        }
+    }
+    ~FullListener() {
+        for (int filler : fillers_) {
+            ::close(filler);
+        }
+        ::close(listener_);
+    }
+    int Port() const { return port_; }
+
+private:
+    int listener_ = -1;
+    int port_ = 0;
+    int fillers_[3] = {-1, -1, -1};
+};
+
+TEST(ConnectTimeout, RunsOutAgainstAListenerThatDropsRequests) {
+    const FullListener listener;
+    TIdTCPClient client;
+    client.Host = "127.0.0.1";
+    client.Port = listener.Port();
+    EXPECT_THROW(client.Connect(300), EIdConnectTimeout);
+    EXPECT_FALSE(client.Connected());
+    client.Disconnect();
 }
 
 TEST(UnconnectedClient, ReadsAndWritesRaiseClosedGracefully) {

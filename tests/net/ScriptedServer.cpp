@@ -12,21 +12,6 @@
 
 namespace {
 
-int ListenOnLoopback(int* port) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::listen(fd, 4) != 0 ||
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        throw std::runtime_error("test server cannot listen on 127.0.0.1");
-    }
-    *port = ntohs(address.sin_port);
-    return fd;
-}
-
 void CloseIfOpen(int& fd) {
     if (fd >= 0) {
         ::close(fd);
@@ -37,7 +22,7 @@ void CloseIfOpen(int& fd) {
 }  // namespace
 
 ScriptedServer::ScriptedServer() {
-    listener_ = ListenOnLoopback(&port_);
+    listener_ = ListenOnLoopback(4, &port_);
     if (::pipe2(stopPipe_, O_CLOEXEC) != 0 || ::pipe2(releasePipe_, O_CLOEXEC) != 0) {
         throw std::runtime_error("test server cannot create its pipes");
     }
@@ -198,7 +183,28 @@ void ScriptedServer::CloseConnection(bool abortive) {
 
 int UnusedLocalPort() {
     int port = 0;
-    const int fd = ListenOnLoopback(&port);
+    const int fd = ListenOnLoopback(0, &port);
     ::close(fd);
     return port;
+}
+
+sockaddr_in LoopbackAddress(int port) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    return address;
+}
+
+int ListenOnLoopback(int backlog, int* port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address = LoopbackAddress(0);
+    socklen_t length = sizeof address;
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::listen(fd, backlog) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        throw std::runtime_error("test server cannot listen on 127.0.0.1");
+    }
+    *port = ntohs(address.sin_port);
+    return fd;
 }

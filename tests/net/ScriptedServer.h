@@ -1,5 +1,7 @@
 #pragma once
 
+#include <netinet/in.h>
+
 #include <mutex>
 #include <string>
 #include <thread>
@@ -68,3 +70,7 @@ private:
 
 // A port on 127.0.0.1 on which nothing listens (it was free a moment ago).
 int UnusedLocalPort();
+
+struct sockaddr_in LoopbackAddress(int port);
+// A socket listening on 127.0.0.1 at an ephemeral port, which goes to *port.
+int ListenOnLoopback(int backlog, int* port);
