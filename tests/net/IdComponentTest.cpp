@@ -10,10 +10,15 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(WorkEvents, NestedWorkFiresBeginAndEndOnlyAtTheOuterLevel) {
+class WorkEvents : public testing::Test {
+protected:
+    WorkEvents() { log.Attach(component); }
+
     TIdComponent component;
     EventLog log;
-    log.Attach(component);
+};
+
+TEST_F(WorkEvents, NestedWorkFiresBeginAndEndOnlyAtTheOuterLevel) {
     component.BeginWork(wmRead, 100);
     component.DoWork(wmRead, 40);
     component.BeginWork(wmRead, 7);  // inner work keeps the outer maximum and total
@@ -23,10 +28,7 @@ TEST(WorkEvents, NestedWorkFiresBeginAndEndOnlyAtTheOuterLevel) {
     EXPECT_EQ(log.lines, (Lines{"begin read 100", "work read 40", "work read 100", "end read"}));
 }
 
-TEST(WorkEvents, CountsOutsideWorkFireNothing) {
-    TIdComponent component;
-    EventLog log;
-    log.Attach(component);
+TEST_F(WorkEvents, CountsOutsideWorkFireNothing) {
     component.DoWork(wmRead, 10);
     component.BeginWork(wmWrite, 5);
     component.DoWork(wmRead, 10);  // read counts while only write work runs
@@ -36,10 +38,7 @@ TEST(WorkEvents, CountsOutsideWorkFireNothing) {
     EXPECT_EQ(log.lines, (Lines{"begin write 5", "work write 5", "end write"}));
 }
 
-TEST(WorkEvents, EachWorkStartsItsTotalAfresh) {
-    TIdComponent component;
-    EventLog log;
-    log.Attach(component);
+TEST_F(WorkEvents, EachWorkStartsItsTotalAfresh) {
     for (int round = 0; round < 2; ++round) {
         component.BeginWork(wmRead, 0);
         component.DoWork(wmRead, 3);
@@ -48,10 +47,7 @@ TEST(WorkEvents, EachWorkStartsItsTotalAfresh) {
     EXPECT_EQ(log.Starting("work"), (Lines{"work read 3", "work read 3"}));
 }
 
-TEST(WorkEvents, UnmatchedEndDoesNotSwallowTheNextBegin) {
-    TIdComponent component;
-    EventLog log;
-    log.Attach(component);
+TEST_F(WorkEvents, UnmatchedEndDoesNotSwallowTheNextBegin) {
     component.EndWork(wmRead);
     component.BeginWork(wmRead, 1);
     component.EndWork(wmRead);
