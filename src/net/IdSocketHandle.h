@@ -28,7 +28,6 @@ public:
     bool Readable(int timeoutMs);
 
     bool HandleAllocated() const { return handle_ >= 0; }
-    int Handle() const { return handle_; }
     const std::string& PeerIP() const { return peerIP_; }
     int PeerPort() const { return peerPort_; }
 

@@ -128,7 +128,7 @@ sockaddr_in MakeAddress(const std::string& ip, int port) {
     if (ip.empty()) {
         address.sin_addr.s_addr = htonl(INADDR_ANY);
     } else if (::inet_pton(AF_INET, ip.c_str(), &address.sin_addr) != 1) {
-        GStack().RaiseSocketError(WinsockErrorFromErrno(EINVAL));
+        throw EIdSocketError(WinsockErrorFromErrno(EINVAL));
     }
     return address;
 }

@@ -303,9 +303,7 @@ void TIdTCPConnection::FlushWriteBuffer() {
 }
 
 void TIdTCPConnection::SendAll(const void* buffer, std::size_t count) {
-    if (CheckForDisconnect(true, true)) {
-        throw EIdNotConnected();
-    }
+    CheckForDisconnect(true, true);
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
     while (count > 0) {
         const std::ptrdiff_t sent = ioHandler_->Send(bytes, count);

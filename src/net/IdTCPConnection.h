@@ -32,7 +32,6 @@ public:
 
     int ReadTimeout = 0;  // milliseconds; 0 waits without limit
     int RecvBufferSize = 32768;
-    int SendBufferSize = 32768;
     int MaxLineLength = 16384;  // 0 = no limit
     TIdMaxLineAction MaxLineAction = maException;
 

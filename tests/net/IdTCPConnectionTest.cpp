@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "EventLog.h"
-#include "RowName.h"
 #include "ScriptedServer.h"
 #include "net/IdException.h"
 #include "net/IdTCPClient.h"
 #include "platform/Streams.h"
+#include "support/RowName.h"
 
 namespace {
 
@@ -142,6 +142,7 @@ TEST_F(TcpConnection, BytesBufferedBeforeTheCloseStayReadable) {
     EXPECT_EQ(client.ReadLn(), "line");
     EXPECT_THROW(client.ReadLn(), EIdConnClosedGracefully);  // the line can't be completed
     EXPECT_TRUE(client.ClosedGracefully());
+    EXPECT_THROW(client.ReadFromStack(), EIdNotConnected);  // nothing more can come
     char rest[3];
     client.ReadBuffer(rest, 3);
     EXPECT_EQ(std::string(rest, 3), "XYZ");
