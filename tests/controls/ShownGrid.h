@@ -2,20 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/RowName.h"
+
 #include <QApplication>
 #include <QTest>
 
 #include <string>
 
 #include "controls/StringGrid.h"
-
-// Names the cases of a parameterised test after the `name` field of their parameter.
-struct CaseName {
-    template <typename Param>
-    std::string operator()(const testing::TestParamInfo<Param>& tested) const {
-        return tested.param.name;
-    }
-};
 
 // A grid shown in its own window, large enough to show all cells of the default 5 x 5 grid.
 template <typename Grid = TStringGrid>

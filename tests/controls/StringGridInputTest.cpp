@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"CtrlEnd", {{Qt::Key_End, Qt::ControlModifier}}, 0, 9},
                     KeyCase{"SidewaysKeysKeepTheRow", {{Qt::Key_Left}, {Qt::Key_Right}}, 0, 3},
                     KeyCase{"PageUpStopsAtFirstDataRow", {{Qt::Key_PageUp}}, 0, 1}),
-    CaseName());
+    RowName());
 
 using KeyNavigationCells = KeyNavigation;
 
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"EndGoesToLastColumn", {{Qt::Key_End}}, 4, 3},
                     KeyCase{"CtrlHomeGoesToFirstRow", {{Qt::Key_Home, Qt::ControlModifier}}, 2, 1},
                     KeyCase{"CtrlEndGoesToLastRow", {{Qt::Key_End, Qt::ControlModifier}}, 2, 9}),
-    CaseName());
+    RowName());
 
 using StringGridKeys = ShownGridTest<>;
 

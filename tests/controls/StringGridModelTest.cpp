@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(StringGrid, RowCountLowering,
                                                        1},
                                          FixedRowsCase{"OneRowHasNoFixedRow", 1, 1, 0},
                                          FixedRowsCase{"ZeroRowsMeansOneUnfixed", 2, 0, 0}),
-                         CaseName());
+                         RowName());
 
 TEST(StringGridCounts, LoweringColCountDropsFixedColsLikeRows) {
     TStringGrid grid;
@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(StringGrid, MouseToCellTest,
                                          HitCase{"BelowAllRows", {10, 125}, -1, -1},
                                          HitCase{"LeftOfViewport", {-1, 10}, -1, -1},
                                          HitCase{"AboveViewport", {10, -1}, -1, -1}),
-                         CaseName());
+                         RowName());
 
 TEST_F(StringGridGeometry, ScrollingKeepsFixedRowsAndColumnsInPlace) {
     grid.SetRowCount(100);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "db/ExtensionRecord.h"
+#include "support/RowName.h"
 
 struct FieldCase {
     const char* name;
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"negativeGivesFirst", "a;b;c", -7, "a"},
         FieldCase{"emptyLine", "", 2, ""},
         FieldCase{"onlySeparator", ";", 2, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(ExtractField, KeepsTextBehindCharacter255OfALongLine) {
     const std::string longType(400, 'x');

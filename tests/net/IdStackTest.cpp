@@ -4,10 +4,10 @@
 #include <cerrno>
 #include <memory>
 
-#include "RowName.h"
 #include "net/IdComponent.h"
 #include "net/IdException.h"
 #include "net/IdStack.h"
+#include "support/RowName.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "EventLog.h"
-#include "RowName.h"
 #include "ScriptedServer.h"
 #include "net/IdException.h"
 #include "net/IdTCPClient.h"
 #include "platform/Streams.h"
+#include "support/RowName.h"
 
 namespace {
 
