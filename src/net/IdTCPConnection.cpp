@@ -191,6 +191,9 @@ void TIdTCPConnection::WaitForInput(std::size_t count) {
 }
 
 void TIdTCPConnection::ReadBuffer(void* buffer, std::size_t count) {
+    if (count == 0) {
+        return;
+    }
     WaitForInput(count);
     std::memcpy(buffer, inputBuffer_.Data(), count);
     ConsumeInput(count);
