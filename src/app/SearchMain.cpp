@@ -15,6 +15,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/SystemLanguage.h"
 #include "text/Language.h"
+#include "text/TextNumbers.h"
 #include "text/TextTable.h"
 
 TLumbrafixForm* LumbrafixForm = nullptr;
@@ -23,29 +24,6 @@ namespace {
 
 constexpr int kHitGridColumns = 4;
 constexpr int kNarrowFirstColumnFrom = 10;
-
-// Offsets of the window's texts in the text table.
-enum TextOffset {
-    txCountBefore = 0,
-    txCountAfter = 1,
-    txExtension = 2,
-    txFileType = 3,
-    txProgram = 4,
-    txPlatform = 5,
-    txEmptySearch = 9,
-    txTitle = 15,
-    txSearch = 67,
-    txResultInfo = 68,
-    txSearchTerms = 69,
-    txSearchType = 70,
-    txResult = 71,
-    txContextMenu = 72,
-    txSettings = 73,
-    txInternetUpdate = 74,
-    txSearchOptions = 75,
-    txLanguage = 77,
-    txQuit = 78,
-};
 
 }  // namespace
 
@@ -74,7 +52,9 @@ std::string TLumbrafixForm::GetLanguageName() const {
     return LanguageNameFromSystemName(SystemLanguageName());
 }
 
-std::string TLumbrafixForm::Text(int offset) const { return LoadStr(LanguageBase + offset); }
+std::string TLumbrafixForm::Text(int offset) const {
+    return LoadStr(LanguageBase + offset);
+}
 
 void TLumbrafixForm::FormCreate() {
     LanguageBase = LanguageBaseFor(GetLanguageName());
@@ -108,7 +88,9 @@ void TLumbrafixForm::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void TLumbrafixForm::FormShow() { RefreshCaptions(); }
+void TLumbrafixForm::FormShow() {
+    RefreshCaptions();
+}
 
 void TLumbrafixForm::SetCaption(QLabel* label, const std::string& text) {
     label->setText(ToQString(text));
@@ -223,4 +205,6 @@ void TLumbrafixForm::butExitClick() {
     close();
 }
 
-void TLumbrafixForm::btInternetDetailsClick() { edExtension->setFocus(); }
+void TLumbrafixForm::btInternetDetailsClick() {
+    edExtension->setFocus();
+}

@@ -6,12 +6,11 @@
 #include "db/DatabaseKey.h"
 #include "platform/MessageBoxes.h"
 #include "text/AnsiCodePage.h"
+#include "text/TextNumbers.h"
 
 namespace {
 
 constexpr const char* kDatabaseFileName = "marbelin_ext.txt";
-
-enum TextOffset { txDefectOrEmpty = 6, txMissingBefore = 7, txMissingAfter = 8 };
 
 bool IsFile(const std::string& path) {
     std::error_code error;
@@ -24,8 +23,8 @@ void TLumbrafixForm::LoadExtensionDatabase() {
     const std::string path = programFolder_ + kDatabaseFileName;
     if (!IsFile(path)) {
         // The folder is a file-system name (UTF-8); the message is an ANSI text.
-        MessageBoxes().ShowMessage(Text(txMissingBefore) + " " + Utf8ToAnsi(programFolder_) +
-                                   " " + Text(txMissingAfter));
+        MessageBoxes().ShowMessage(Text(txMissingBefore) + " " + Utf8ToAnsi(programFolder_) + " " +
+                                   Text(txMissingAfter));
         return;
     }
     try {

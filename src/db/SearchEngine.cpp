@@ -4,12 +4,10 @@
 #include <vector>
 
 #include "db/ExtensionRecord.h"
+#include "text/TextNumbers.h"
 #include "text/TextTable.h"
 
 namespace {
-
-constexpr int kFirstHeadingText = 10;
-constexpr int kHitWordText = 14;
 
 constexpr unsigned char FoldAscii(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
@@ -20,7 +18,8 @@ constexpr unsigned char FoldAscii(unsigned char c) {
 // position stands from the end of the term, so most bytes of a field are never looked at.
 class FoldedTerm {
 public:
-    FoldedTerm(std::string_view trimmed, int field) : text_(AsciiUpperCase(trimmed)), field_(field) {
+    FoldedTerm(std::string_view trimmed, int field)
+        : text_(AsciiUpperCase(trimmed)), field_(field) {
         const std::size_t last = text_.size() - 1;
         skip_.fill(text_.size());
         for (std::size_t i = 0; i < last; ++i) {
@@ -122,8 +121,8 @@ TSearchSummary SummarizeSearch(const TSearchTerms& terms, bool andLinking, std::
             summary.items[count++] = std::string(trimmed);
         }
     }
-    summary.heading = LoadStr(languageBase + kFirstHeadingText + static_cast<int>(count));
+    summary.heading = LoadStr(languageBase + txSearchTermsCount0 + static_cast<int>(count));
     summary.linking = andLinking ? "AND" : "OR";
-    summary.hits = std::to_string(hitCount) + " " + LoadStr(languageBase + kHitWordText);
+    summary.hits = std::to_string(hitCount) + " " + LoadStr(languageBase + txHitWord);
     return summary;
 }

@@ -10,6 +10,7 @@
 #include "controls/Edit.h"
 #include "controls/StringGrid.h"
 #include "platform/AnsiQt.h"
+#include "text/TextNumbers.h"
 #include "text/TextTable.h"
 
 namespace {
@@ -45,7 +46,7 @@ TEST_F(SearchTest, BlankFieldsAreRefusedAndNothingChanges) {
     Search(" ", "\t", "  ");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, "warning");
-    EXPECT_EQ(boxes.shown[0].text, LoadStr(form->LanguageBase + 9));
+    EXPECT_EQ(boxes.shown[0].text, LoadStr(form->LanguageBase + txEmptySearch));
     EXPECT_EQ(form->HitList, before);
     EXPECT_EQ(form->lbxSearchItem1->text(), QStringLiteral("hit1"));
     EXPECT_EQ(QApplication::focusWidget(), form->edExtension);
@@ -61,9 +62,10 @@ TEST_F(SearchTest, HitsFillGridRowsAndResultBox) {
     EXPECT_EQ(CellText(*form, 2, 1), "Word");
     EXPECT_EQ(CellText(*form, 3, 1), "Win Mac");
     EXPECT_EQ(form->lbxSearchItem1->text(), QStringLiteral("DOC"));
-    EXPECT_EQ(FromQString(form->lbxSearchValues->text()), LoadStr(form->LanguageBase + 11));
+    EXPECT_EQ(FromQString(form->lbxSearchValues->text()),
+              LoadStr(form->LanguageBase + txSearchTermsCount0 + 1));
     EXPECT_EQ(form->lbxANDOR->text(), QStringLiteral("OR"));
-    EXPECT_EQ(FromQString(form->lbxHits->text()), "1 " + LoadStr(form->LanguageBase + 14));
+    EXPECT_EQ(FromQString(form->lbxHits->text()), "1 " + LoadStr(form->LanguageBase + txHitWord));
 }
 
 TEST_F(SearchTest, ShortLinesFillTheMissingColumnsWithTheirLastField) {
@@ -84,7 +86,7 @@ TEST_F(SearchTest, ShortLinesFillTheMissingColumnsWithTheirLastField) {
 TEST_F(SearchTest, FirstColumnNarrowsFromTenHitsOn) {
     Search("hit", "", "");
     EXPECT_EQ(form->StringGridInfo->ColWidths(0), 64);  // 12 hits
-    Search("hit1");                                      // hit1, hit10, hit11
+    Search("hit1");                                     // hit1, hit10, hit11
     EXPECT_EQ(form->StringGridInfo->ColWidths(0), 80);
     form->StringGridInfo->SetColWidths(1, 111);
     Search("hit");
@@ -106,7 +108,7 @@ TEST_F(SearchTest, NoHitLeavesOneUnfixedRowUntilTheNextHit) {
     EXPECT_TRUE(form->HitList.empty());
     EXPECT_EQ(form->StringGridInfo->RowCount(), 1);
     EXPECT_EQ(form->StringGridInfo->FixedRows(), 0);
-    EXPECT_EQ(FromQString(form->lbxHits->text()), "0 " + LoadStr(form->LanguageBase + 14));
+    EXPECT_EQ(FromQString(form->lbxHits->text()), "0 " + LoadStr(form->LanguageBase + txHitWord));
     Search("doc");
     EXPECT_EQ(form->StringGridInfo->FixedRows(), 1);
 }
@@ -136,7 +138,7 @@ TEST_F(SearchTest, RefreshingCaptionsKeepsTheFirstHitUnderTheHeader) {
     form->RefreshCaptions();
     EXPECT_EQ(form->StringGridInfo->RowCount(), 2);
     EXPECT_EQ(CellText(*form, 0, 1), ".hit0");
-    EXPECT_EQ(CellText(*form, 0, 0), LoadStr(form->LanguageBase + 2));
+    EXPECT_EQ(CellText(*form, 0, 0), LoadStr(form->LanguageBase + txExtension));
 }
 
 TEST_F(SearchTest, ExitButtonReleasesTheListsAndClosesTheWindow) {

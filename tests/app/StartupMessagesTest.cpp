@@ -6,13 +6,14 @@
 #include "MainWindowFixture.h"
 #include "platform/AnsiQt.h"
 #include "platform/Streams.h"
+#include "text/TextNumbers.h"
 #include "text/TextTable.h"
 
 namespace {
 
 std::string CountLine(const TLumbrafixForm& form, std::size_t count) {
-    return LoadStr(form.LanguageBase) + " " + std::to_string(count) + " " +
-           LoadStr(form.LanguageBase + 1);
+    return LoadStr(form.LanguageBase + txCountBefore) + " " + std::to_string(count) + " " +
+           LoadStr(form.LanguageBase + txCountAfter);
 }
 
 }  // namespace
@@ -29,8 +30,8 @@ TEST_F(MainWindowTest, MissingFileNamesTheFolderBetweenSingleSpaces) {
     TLumbrafixForm& window = OpenWindow();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, "plain");
-    EXPECT_EQ(boxes.shown[0].text,
-              LoadStr(window.LanguageBase + 7) + " " + Folder() + " " + LoadStr(window.LanguageBase + 8));
+    EXPECT_EQ(boxes.shown[0].text, LoadStr(window.LanguageBase + txMissingBefore) + " " + Folder() +
+                                       " " + LoadStr(window.LanguageBase + txMissingAfter));
     EXPECT_NE(Folder().find(' '), std::string::npos);  // the folder's own spaces stay
     EXPECT_EQ(FromQString(window.lbxCountInfo->text()), CountLine(window, 0));
 }
@@ -59,7 +60,7 @@ TEST_F(MainWindowTest, FileWithoutAnyLineIsReportedAsDefectOrEmpty) {
     TLumbrafixForm& window = OpenWindow();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, "plain");
-    EXPECT_EQ(boxes.shown[0].text, LoadStr(window.LanguageBase + 6));
+    EXPECT_EQ(boxes.shown[0].text, LoadStr(window.LanguageBase + txDefectOrEmpty));
 }
 
 TEST_F(MainWindowTest, TextFromAZeroByteOnIsLost) {
@@ -74,7 +75,8 @@ TEST_F(MainWindowTest, FileHeldByAnotherReaderIsReportedWithItsName) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, "errorbox");
     EXPECT_EQ(boxes.shown[0].text.rfind("Datei " + DatabasePath().string() +
-                                            " kann nicht ge\xF6" "ffnet werden. ",
+                                            " kann nicht ge\xF6"
+                                            "ffnet werden. ",
                                         0),
               0u);
     EXPECT_TRUE(window.ExtensionList.empty());
