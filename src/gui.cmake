@@ -13,6 +13,7 @@ target_sources(lumbrafix_gui PRIVATE
     controls/Edit.cpp
     platform/AnsiQt.cpp
     platform/Application.cpp
+    platform/Browser.cpp
     platform/MessageBoxes.cpp
     resources/ProgramResources.cpp
     resources/resources.qrc

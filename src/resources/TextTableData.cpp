@@ -3,8 +3,6 @@
 
 #include "text/TextTable.h"
 
-#define LUMBRAFIX_WEBSITE "www.marbelin-online.de"
-
 namespace {
 
 constexpr TextTableEntry kEntries[] = {
@@ -25,7 +23,7 @@ constexpr TextTableEntry kEntries[] = {
     {1013, "Suchebgriffe (3)"},
     {1014, "Treffer"},
     {1015, "Lumbrafix v1.2 - Das Offline Dateiendungen-Nachschlagewerk zu marbelin-online ("
-           LUMBRAFIX_WEBSITE ")"},
+           LUMBRAFIX_UPDATE_HOST ")"},
     {1016, "Es ist ein Problem beim Herunterladen der Datei aufgetreten!"},
     {1017, "Bitte überprüfen Sie Ihre Internetverbindung bzw. wählen Sie sich ein"},
     {1018, "Aktuelle marbelin-online-Dateiliste"},
@@ -81,7 +79,7 @@ constexpr TextTableEntry kEntries[] = {
     {5013, "Search term (3)"},
     {5014, "Hit(s)"},
     {5015, "Lumbrafix v1.2 - The offline file extension database of marbelin-online ("
-           LUMBRAFIX_WEBSITE ")"},
+           LUMBRAFIX_UPDATE_HOST ")"},
     {5016, "A problem occured while downloading the file!"},
     {5017, "Please check your internet connection"},
     {5018, "Actual marbelin-online file"},

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The product web server. Its host (with an optional ":port") is chosen when the program is
+// built, so that someone running their own update server can point the program at it.
+const std::string& ProductHost();
+
+// The website link in a language: "changelanguage=049" for exactly "German", "=044" for any
+// other name.
+std::string WebsiteUrl(std::string_view languageName);
+
+// Where the update dialog fetches the current database file.
+std::string DatabaseDownloadUrl();
