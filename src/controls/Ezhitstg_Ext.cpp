@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "resources/ProgramResources.h"
+#include "controls/BitBtn.h"
 
 namespace {
 
@@ -44,30 +44,12 @@ Qt::Alignment QtAlignmentOf(TAlignment alignment) {
 
 }  // namespace
 
-QImage LoadPlatformPicture(const QString& resource) {
-    // Stored as in a Windows bitmap resource: a device-independent bitmap without file header.
-    QImage picture(resource, "dib");
-    if (picture.isNull()) {
-        return {};
-    }
-    picture = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb transparent = picture.pixel(0, picture.height() - 1);
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            if (line[x] == transparent) {
-                line[x] = qRgba(0, 0, 0, 0);
-            }
-        }
-    }
-    return picture;
-}
-
 TEzHitGrid::TEzHitGrid(QWidget* parent) : TStringGrid(parent) {
-    InitProgramResources();
     SetOptions(goColSizing | goRowSelect);
     for (std::size_t i = 0; i < pictures_.size(); ++i) {
-        pictures_[i] = LoadPlatformPicture(QString::fromLatin1(kPlatformPictures[i].resource));
+        // Kept as Windows keeps a bitmap resource: a device-independent bitmap, no file header.
+        pictures_[i] =
+            LoadTransparentGlyph(QString::fromLatin1(kPlatformPictures[i].resource), "dib");
     }
 }
 
@@ -111,7 +93,7 @@ void TEzHitGrid::DrawPlatformPictures(QPainter& painter, const QRect& rect,
         const int x = left + place.offset;
         if (text.contains(QLatin1String(place.word), Qt::CaseSensitive) &&
             x + kPictureSize < right && !pictures_[i].isNull()) {
-            painter.drawImage(QPoint(x, rect.top() + kPictureTop), pictures_[i]);
+            painter.drawPixmap(QPoint(x, rect.top() + kPictureTop), pictures_[i]);
         }
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
+#include <QPixmap>
 #include <array>
 #include <functional>
 
@@ -13,10 +13,6 @@ enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 using TSortHitListColEvent = std::function<void(QObject* Sender, int ACol)>;
 using TDeactivateSortHitListEvent = std::function<void(QObject* Sender)>;
-
-// A platform picture ready for drawing: the colour of its lower-left pixel made transparent.
-// A resource that cannot be read gives a null image, which the grid never draws.
-QImage LoadPlatformPicture(const QString& resource);
 
 // The hit grid: a string grid whose data rows alternate between two colours, whose fixed cells
 // have their own text colour, and whose column at position 3 shows platform pictures in place
@@ -62,5 +58,5 @@ private:
     TAlignment defaultAlignment_ = TAlignment::taLeftJustify;
     QColor colorAlt_{0, 0, 0};
     QColor fixedColsFontColor_{0, 0, 0};
-    std::array<QImage, 4> pictures_;  // Win, Mac, Unix, OS2
+    std::array<QPixmap, 4> pictures_;  // Win, Mac, Unix, OS2; a null one is not drawn
 };
