@@ -28,6 +28,20 @@ constexpr int kNarrowFirstColumnFrom = 10;
 
 // The designed width cuts the German caption off in the mapped font; the box grows to the
 // right, where nothing lies beside it.
+// The hits as the grid's data rows: fields 1 to 4 of each, converted only when shown. Reads
+// the window's hit list, so it always shows the last search.
+class THitRows : public TGridRowSource {
+public:
+    explicit THitRows(const THitList& hits) : hits_(hits) {}
+    int Count() const override { return static_cast<int>(hits_.size()); }
+    QString Text(int field, int index) const override {
+        return ToQString(FieldOf(hits_[static_cast<std::size_t>(index)], field + 1));
+    }
+
+private:
+    const THitList& hits_;
+};
+
 void WidenToShowCaption(QCheckBox* box) {
     box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
 }
@@ -43,6 +57,7 @@ TLumbrafixForm::TLumbrafixForm(std::string programFolder, QWidget* parent)
 }
 
 TLumbrafixForm::~TLumbrafixForm() {
+    StringGridInfo->SetRowSource(1, nullptr);  // it reads the hit list, which goes first
     if (LumbrafixForm == this) {
         LumbrafixForm = nullptr;
     }
@@ -183,13 +198,7 @@ void TLumbrafixForm::butSearchClick() {
 }
 
 void TLumbrafixForm::WriteHitsIntoGrid() {
-    int row = 1;
-    for (const std::string& line : HitList) {
-        for (int col = 0; col < kHitGridColumns; ++col) {
-            StringGridInfo->SetCells(col, row, ToQString(FieldOf(line, col + 1)));
-        }
-        ++row;
-    }
+    StringGridInfo->SetRowSource(1, std::make_shared<THitRows>(HitList));
 }
 
 void TLumbrafixForm::FindHits() {

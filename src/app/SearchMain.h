@@ -6,6 +6,7 @@
 
 #include "db/ExtensionDatabase.h"
 #include "db/LbCipher.h"
+#include "db/SearchEngine.h"
 #include "platform/ProgramPath.h"
 
 class QCheckBox;
@@ -65,7 +66,7 @@ public:
     QCheckBox* CheckBoxContexMenu = nullptr;
     TLbBlowfish LbBlowfish;
 
-    TStringList HitList;
+    THitList HitList;  // views into ExtensionList, which stays as loaded for the whole run
     TStringList ExtensionList;
     std::uint8_t AndLinking = 0;    // 1: AND linking of the terms, else OR
     std::uint8_t HitListFocus = 0;  // 1: the grid takes the focus after a search

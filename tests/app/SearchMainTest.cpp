@@ -41,7 +41,7 @@ protected:
 
 TEST_F(SearchTest, BlankFieldsAreRefusedAndNothingChanges) {
     Search("hit1");
-    const TStringList before = form->HitList;
+    const THitList before = form->HitList;
     form->HitListFocus = 1;
     Search(" ", "\t", "  ");
     ASSERT_EQ(boxes.shown.size(), 1u);
