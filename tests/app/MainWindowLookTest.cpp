@@ -1,12 +1,11 @@
-// The main window as rendered: label colours and fonts, plain-text labels, the whole check box
-// caption in both languages, and the hit grid's colours after a search.
+// The main window as rendered: label colours and weights, plain-text labels, and the whole
+// check box caption in both languages.
 
 #include <QCheckBox>
 #include <QLabel>
 
 #include "MainWindowFixture.h"
 #include "controls/BitBtn.h"
-#include "controls/Ezhitstg_Ext.h"
 #include "support/RowName.h"
 #include "text/Language.h"
 
@@ -67,10 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
                     LabelLook{"HitCount", &TLumbrafixForm::lbxHits, Qt::red, true}),
     RowName());
 
-TEST_F(MainWindowLook, HitCountIsThirteenPixelsHigh) {
-    EXPECT_EQ(form->lbxHits->font().pixelSize(), 13);
-}
-
 TEST_F(MainWindowLook, SearchTermsShowAsTypedNotAsMarkup) {
     Search("<h1>o</h1>", "<b>x</b>");
     EXPECT_EQ(form->lbxSearchItem1->text(), QStringLiteral("<h1>o</h1>"));
@@ -88,17 +83,4 @@ TEST_F(MainWindowLook, ContextMenuCaptionShowsWholeInBothLanguages) {
         EXPECT_GE(box->width(), box->sizeHint().width()) << base;
         EXPECT_LT(box->geometry().right(), form->butExit->x()) << base;
     }
-}
-
-TEST_F(MainWindowLook, GridShowsHeaderAndRowsInTheirColours) {
-    TEzHitGrid* grid = form->StringGridInfo;
-    grid->clearFocus();
-    const QImage image = grid->viewport()->grab().toImage();
-    const auto colourAt = [&](int col, int row) {
-        return image.pixelColor(grid->CellRect(col, row).center());
-    };
-    EXPECT_EQ(colourAt(1, 0), QColor(128, 128, 128));
-    EXPECT_EQ(colourAt(3, 2), QColor(192, 220, 192));
-    EXPECT_EQ(colourAt(3, 3), QColor(0, 128, 0));
-    EXPECT_GT(CountPixels(image, grid->viewport(), grid->viewport(), QColor(255, 255, 0)), 5);
 }
