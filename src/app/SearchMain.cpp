@@ -26,8 +26,6 @@ namespace {
 constexpr int kHitGridColumns = 4;
 constexpr int kNarrowFirstColumnFrom = 10;
 
-// The designed width cuts the German caption off in the mapped font; the box grows to the
-// right, where nothing lies beside it.
 // The hits as the grid's data rows: fields 1 to 4 of each, converted only when shown. Reads
 // the window's hit list, so it always shows the last search.
 class THitRows : public TGridRowSource {
@@ -42,6 +40,8 @@ private:
     const THitList& hits_;
 };
 
+// The designed width cuts the German caption off in the mapped font; the box grows to the
+// right, where nothing lies beside it.
 void WidenToShowCaption(QCheckBox* box) {
     box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
 }
