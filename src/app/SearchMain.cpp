@@ -4,10 +4,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <algorithm>
 
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
-#include "controls/StringGrid.h"
+#include "controls/Ezhitstg_Ext.h"
 #include "db/ExtensionRecord.h"
 #include "db/SearchEngine.h"
 #include "platform/AnsiQt.h"
@@ -25,6 +26,26 @@ namespace {
 constexpr int kHitGridColumns = 4;
 constexpr int kNarrowFirstColumnFrom = 10;
 
+// The hits as the grid's data rows: fields 1 to 4 of each, converted only when shown. Reads
+// the window's hit list, so it always shows the last search.
+class THitRows : public TGridRowSource {
+public:
+    explicit THitRows(const THitList& hits) : hits_(hits) {}
+    int Count() const override { return static_cast<int>(hits_.size()); }
+    QString Text(int field, int index) const override {
+        return ToQString(FieldOf(hits_[static_cast<std::size_t>(index)], field + 1));
+    }
+
+private:
+    const THitList& hits_;
+};
+
+// The designed width cuts the German caption off in the mapped font; the box grows to the
+// right, where nothing lies beside it.
+void WidenToShowCaption(QCheckBox* box) {
+    box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+}
+
 }  // namespace
 
 TLumbrafixForm::TLumbrafixForm(std::string programFolder, QWidget* parent)
@@ -36,6 +57,7 @@ TLumbrafixForm::TLumbrafixForm(std::string programFolder, QWidget* parent)
 }
 
 TLumbrafixForm::~TLumbrafixForm() {
+    StringGridInfo->SetRowSource(1, nullptr);  // it reads the hit list, which goes first
     if (LumbrafixForm == this) {
         LumbrafixForm = nullptr;
     }
@@ -104,10 +126,16 @@ void TLumbrafixForm::SetUpHitGrid() {
                                 TGridOption::goVertLine, TGridOption::goHorzLine,
                                 TGridOption::goColSizing, TGridOption::goColMoving,
                                 TGridOption::goRowSelect});
+    StringGridInfo->SetColorAlt(QColor(192, 220, 192));
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPointSize(9);
     StringGridInfo->setFont(font);
+    // Black text whatever the desktop theme's text colour.
+    QPalette palette = StringGridInfo->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    StringGridInfo->setPalette(palette);
     StringGridInfo->SetColor(QColor(0, 128, 0));
+    StringGridInfo->SetFixedColsFontColor(QColor(255, 255, 0));
     const int widths[kHitGridColumns] = {80, 190, 195, 80};
     const int headers[kHitGridColumns] = {txExtension, txFileType, txProgram, txPlatform};
     for (int col = 0; col < kHitGridColumns; ++col) {
@@ -129,6 +157,7 @@ void TLumbrafixForm::RefreshCaptions() {
     SetCaption(lbxSearchANDOR, Text(txSearchType));
     SetCaption(lbxResult, Text(txResult));
     CheckBoxContexMenu->setText(ToQString(Text(txContextMenu)));
+    WidenToShowCaption(CheckBoxContexMenu);
     setWindowTitle(ToQString(Text(txTitle)));
     gbOptions->setTitle(ToQString(Text(txSettings)));
     SetCaption(lbInternetUpd, Text(txInternetUpdate));
@@ -169,13 +198,7 @@ void TLumbrafixForm::butSearchClick() {
 }
 
 void TLumbrafixForm::WriteHitsIntoGrid() {
-    int row = 1;
-    for (const std::string& line : HitList) {
-        for (int col = 0; col < kHitGridColumns; ++col) {
-            StringGridInfo->SetCells(col, row, ToQString(FieldOf(line, col + 1)));
-        }
-        ++row;
-    }
+    StringGridInfo->SetRowSource(1, std::make_shared<THitRows>(HitList));
 }
 
 void TLumbrafixForm::FindHits() {

@@ -6,6 +6,7 @@
 
 #include "db/ExtensionDatabase.h"
 #include "db/LbCipher.h"
+#include "db/SearchEngine.h"
 #include "platform/ProgramPath.h"
 
 class QCheckBox;
@@ -14,7 +15,7 @@ class QGroupBox;
 class QLabel;
 class TBitBtn;
 class TEdit;
-class TStringGrid;
+class TEzHitGrid;
 
 // The main window: three search fields, the hit grid, the result box and the rows that open
 // the update, search options and information windows. There is one for the whole run.
@@ -61,11 +62,11 @@ public:
     QLabel* lbxANDOR = nullptr;
     QLabel* lbxResult = nullptr;
     QLabel* lbxHits = nullptr;
-    TStringGrid* StringGridInfo = nullptr;
+    TEzHitGrid* StringGridInfo = nullptr;
     QCheckBox* CheckBoxContexMenu = nullptr;
     TLbBlowfish LbBlowfish;
 
-    TStringList HitList;
+    THitList HitList;  // views into ExtensionList, which stays as loaded for the whole run
     TStringList ExtensionList;
     std::uint8_t AndLinking = 0;    // 1: AND linking of the terms, else OR
     std::uint8_t HitListFocus = 0;  // 1: the grid takes the focus after a search

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -158,12 +159,40 @@ TStringGrid::TStringGrid(QWidget* parent)
     GeometryChanged();
 }
 
-QString TStringGrid::Cells(int col, int row) const {
+const QString* TStringGrid::HeldText(int col, int row) const {
     if (col < 0 || row < 0 || static_cast<size_t>(col) >= cells_.size()) {
-        return {};
+        return nullptr;
     }
     const auto& column = cells_[static_cast<size_t>(col)];
-    return static_cast<size_t>(row) < column.size() ? column[static_cast<size_t>(row)] : QString();
+    const bool held =
+        static_cast<size_t>(row) < column.size() && !column[static_cast<size_t>(row)].isNull();
+    return held ? &column[static_cast<size_t>(row)] : nullptr;
+}
+
+int TStringGrid::SourceField(int col) const {
+    return static_cast<size_t>(col) < sourceFields_.size() ? sourceFields_[static_cast<size_t>(col)]
+                                                           : col;
+}
+
+QString TStringGrid::Cells(int col, int row) const {
+    if (const QString* held = HeldText(col, row)) {
+        return *held;
+    }
+    const int index = row - rowSourceFirst_;
+    if (rowSource_ && col >= 0 && index >= 0 && index < rowSource_->Count()) {
+        return rowSource_->Text(SourceField(col), index);
+    }
+    return {};
+}
+
+void TStringGrid::SetRowSource(int firstRow, std::shared_ptr<const TGridRowSource> source) {
+    rowSource_ = std::move(source);
+    rowSourceFirst_ = std::max(0, firstRow);
+    sourceFields_.clear();
+    for (auto& column : cells_) {
+        column.resize(std::min(column.size(), static_cast<size_t>(rowSourceFirst_)));
+    }
+    viewport()->update();
 }
 
 void TStringGrid::SetCells(int col, int row, const QString& text) {
@@ -177,7 +206,8 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
     if (static_cast<size_t>(row) >= column.size()) {
         column.resize(static_cast<size_t>(row) + 1);
     }
-    column[static_cast<size_t>(row)] = text;
+    // An empty text is held as well, in front of a row source: only null means "none held".
+    column[static_cast<size_t>(row)] = text.isNull() ? QString(QLatin1String("")) : text;
     viewport()->update();
 }
 
@@ -302,6 +332,10 @@ void TStringGrid::MoveColumn(int from, int to) {
         cells_.resize(needed);
     }
     MoveElement(cells_, from, to);
+    for (int col = static_cast<int>(sourceFields_.size()); col < ColCount(); ++col) {
+        sourceFields_.push_back(col);
+    }
+    MoveElement(sourceFields_, from, to);
     cols_.Move(from, to);
     // The current cell and the anchor stay with the texts they stood on.
     const auto follow = [from, to](int col) {
@@ -467,13 +501,23 @@ void TStringGrid::PaintGridLines(QPainter& painter, TGridDrawState state, const 
 }
 
 void TStringGrid::PaintFocusRect(QPainter& painter) {
+    // Only the shown part of the selection is looked at, however many rows it spans: the
+    // frame runs from its first shown cell to its last.
     const TGridRect selection = Selection();
-    QRect area;
-    for (int row = selection.Top; row <= selection.Bottom; ++row) {
-        for (int col = selection.Left; col <= selection.Right; ++col) {
-            area |= CellRect(col, row);
-        }
+    const auto shownRange = [](const std::vector<int>& visible, int first, int last) {
+        std::vector<int> shown;
+        std::copy_if(visible.begin(), visible.end(), std::back_inserter(shown),
+                     [&](int index) { return index >= first && index <= last; });
+        return shown;
+    };
+    const std::vector<int> rows = shownRange(
+        rows_.Visible(TopRow(), RowLine(), viewport()->height()), selection.Top, selection.Bottom);
+    const std::vector<int> cols = shownRange(
+        cols_.Visible(LeftCol(), ColLine(), viewport()->width()), selection.Left, selection.Right);
+    if (rows.empty() || cols.empty()) {
+        return;
     }
+    const QRect area = CellRect(cols.front(), rows.front()) | CellRect(cols.back(), rows.back());
     if (area.isEmpty()) {
         return;
     }

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -32,6 +33,16 @@ enum TGridDrawStateFlag : unsigned {
 };
 Q_DECLARE_FLAGS(TGridDrawState, TGridDrawStateFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridDrawState)
+
+// Texts of a run of grid rows that the grid asks for when it shows or is asked for them,
+// instead of holding a copy of each: a long list costs neither time nor memory until shown.
+class TGridRowSource {
+public:
+    virtual ~TGridRowSource() = default;
+    virtual int Count() const = 0;
+    // Text of field `field` of entry `index`; a column shows the field of its first position.
+    virtual QString Text(int field, int index) const = 0;
+};
 
 // A block of cells, both corners included.
 struct TGridRect {
@@ -102,6 +113,9 @@ public:
     // reappear when the grid grows again. Negative indices read as empty and are not written.
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
+    // Rows from `firstRow` on show the entries of `source` (nullptr: none) and drop the texts
+    // held for them; a text set afterwards with SetCells takes the place of the source's.
+    void SetRowSource(int firstRow, std::shared_ptr<const TGridRowSource> source);
 
     int ColCount() const { return cols_.Count(); }
     void SetColCount(int count);  // at least 1; FixedCols drops to count - 1 if needed
@@ -198,7 +212,13 @@ private:
     void ClampCurrent();
     void GeometryChanged();
 
-    std::vector<std::vector<QString>> cells_;  // [column][row]
+    const QString* HeldText(int col, int row) const;
+    int SourceField(int col) const;
+
+    std::vector<std::vector<QString>> cells_;  // [column][row]; null: no text held
+    std::shared_ptr<const TGridRowSource> rowSource_;
+    int rowSourceFirst_ = 0;
+    std::vector<int> sourceFields_;  // source field shown at each column position, if moved
     TGridAxis cols_;
     TGridAxis rows_;
     int defaultColWidth_ = 64;

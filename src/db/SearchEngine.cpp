@@ -99,10 +99,9 @@ std::string AsciiUpperCase(std::string_view text) {
     return upper;
 }
 
-TStringList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms,
-                              bool andLinking) {
+THitList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms, bool andLinking) {
     const std::vector<FoldedTerm> folded = NonEmptyTerms(terms);
-    TStringList hits;
+    THitList hits;
     for (const std::string& line : lines) {
         if (LineMatches(line, folded, andLinking)) {
             hits.push_back(line);

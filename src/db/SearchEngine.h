@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "db/ExtensionDatabase.h"
 
@@ -21,10 +22,14 @@ std::string_view TrimControls(std::string_view text);
 // Upper case by the ASCII rule: only a to z change; accented ANSI letters keep their value.
 std::string AsciiUpperCase(std::string_view text);
 
+// The lines of one search's hits, as views into the database lines they were found in: a hit
+// costs no copy, and the list is valid as long as those lines stay unchanged.
+using THitList = std::vector<std::string_view>;
+
 // The database lines that match, in database order, each listed once. Under AND every
 // non-empty term must occur in its field (an empty term places no condition); under OR any
 // non-empty term that occurs in its field makes the line a hit.
-TStringList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms, bool andLinking);
+THitList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms, bool andLinking);
 
 // The texts of the result box after a search.
 struct TSearchSummary {

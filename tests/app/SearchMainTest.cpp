@@ -8,7 +8,7 @@
 #include "MainWindowFixture.h"
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
-#include "controls/StringGrid.h"
+#include "controls/Ezhitstg_Ext.h"
 #include "platform/AnsiQt.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
@@ -41,7 +41,7 @@ protected:
 
 TEST_F(SearchTest, BlankFieldsAreRefusedAndNothingChanges) {
     Search("hit1");
-    const TStringList before = form->HitList;
+    const THitList before = form->HitList;
     form->HitListFocus = 1;
     Search(" ", "\t", "  ");
     ASSERT_EQ(boxes.shown.size(), 1u);

@@ -15,16 +15,23 @@ const TStringList kLines = {
     "plainline",
 };
 
+TStringList Find(const TSearchTerms& terms, bool andLinking) {
+    const THitList hits = FindMatchingLines(kLines, terms, andLinking);
+    return TStringList(hits.begin(), hits.end());
+}
+
 TStringList Find(const std::string& extension, const std::string& fileType,
                  const std::string& program, bool andLinking) {
-    return FindMatchingLines(kLines, {extension, fileType, program}, andLinking);
+    return Find({extension, fileType, program}, andLinking);
 }
 
 }  // namespace
 
 TEST(TrimControls, RemovesBlanksTabsAndControlsAtBothEndsOnly) {
     EXPECT_EQ(TrimControls("  doc \t"), "doc");
-    EXPECT_EQ(TrimControls("\x01\x1F" "a b\r\n"), "a b");
+    EXPECT_EQ(TrimControls("\x01\x1F"
+                           "a b\r\n"),
+              "a b");
     EXPECT_EQ(TrimControls(" \t "), "");
     EXPECT_EQ(TrimControls("\xA0x\xA0"), "\xA0x\xA0");  // no-break space is above 32
 }
@@ -40,8 +47,8 @@ TEST(FindMatchingLines, FoldsCaseOfTermAndField) {
 }
 
 TEST(FindMatchingLines, DoesNotFoldAccentedLetters) {
-    EXPECT_TRUE(Find("\xE4", "", "", false).size() == 1u);   // finds the line with the extension
-    EXPECT_TRUE(Find("", "\xE4", "", false).empty());        // file type holds only the upper form
+    EXPECT_TRUE(Find("\xE4", "", "", false).size() == 1u);  // finds the line with the extension
+    EXPECT_TRUE(Find("", "\xE4", "", false).empty());       // file type holds only the upper form
 }
 
 TEST(FindMatchingLines, LeadingDotAndWildcardsAreOrdinaryCharacters) {
@@ -93,7 +100,7 @@ TEST(FindMatchingLines, LineWithoutSeparatorOffersWholeTextToEveryTerm) {
         TSearchTerms terms;
         std::string* slots[] = {&terms.extension, &terms.fileType, &terms.program};
         *slots[field] = "PLAIN";
-        EXPECT_EQ(FindMatchingLines(kLines, terms, false), TStringList{"plainline"}) << field;
+        EXPECT_EQ(Find(terms, false), TStringList{"plainline"}) << field;
     }
 }
 
