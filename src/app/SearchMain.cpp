@@ -14,6 +14,7 @@
 #include "platform/Application.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemLanguage.h"
+#include "settings/Settings.h"
 #include "text/Language.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
@@ -48,8 +49,18 @@ void TLumbrafixForm::ConnectHandlers() {
             &TLumbrafixForm::btInternetDetailsClick);
 }
 
-std::string TLumbrafixForm::GetLanguageName() const {
-    return LanguageNameFromSystemName(SystemLanguageName());
+std::string TLumbrafixForm::SystemLanguageName() {
+    return ::SystemLanguageName();
+}
+
+std::string TLumbrafixForm::GetLanguageName() {
+    return ChooseLanguageName(SystemLanguageName(), ReadStoredLanguage());
+}
+
+void TLumbrafixForm::StoreLanguage(const std::string& languageName) {
+    if (WriteStoredLanguage(languageName)) {
+        LanguageBase = LanguageBaseFor(languageName);
+    }
 }
 
 std::string TLumbrafixForm::Text(int offset) const {

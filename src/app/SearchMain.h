@@ -27,7 +27,11 @@ public:
     ~TLumbrafixForm() override;
 
     int GetLanguageBase() const { return LanguageBase; }
-    std::string GetLanguageName() const;
+    static std::string SystemLanguageName();
+    static std::string GetLanguageName();
+    // Stores the machine-wide language choice ("German" or "English") and switches the texts'
+    // base to it; without the right to change the machine's settings nothing changes.
+    void StoreLanguage(const std::string& languageName);
 
     void RefreshCaptions();
     void butSearchClick();
