@@ -9,6 +9,9 @@ target_sources(lumbrafix_gui PRIVATE
     app/SearchMain.h
     app/SearchMainDatabase.cpp
     app/SearchMainLayout.cpp
+    app/SearchMainOptions.cpp
+    app/SearchOpt.cpp
+    app/SearchOpt.h
     controls/BitBtn.cpp
     controls/Edit.cpp
     platform/AnsiQt.cpp

@@ -47,6 +47,7 @@ void TLumbrafixForm::ConnectHandlers() {
     connect(butExit, &QPushButton::clicked, this, &TLumbrafixForm::butExitClick);
     connect(btInternetDetails, &QPushButton::clicked, this,
             &TLumbrafixForm::btInternetDetailsClick);
+    connect(btSearchDetails, &QPushButton::clicked, this, &TLumbrafixForm::btSearchDetailsClick);
 }
 
 std::string TLumbrafixForm::SystemLanguageName() {

@@ -37,6 +37,7 @@ public:
     void butSearchClick();
     void butExitClick();
     void btInternetDetailsClick();
+    void btSearchDetailsClick();
 
     // Controls, named as the layout names them.
     QFrame* SearchPanel = nullptr;
