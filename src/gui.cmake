@@ -5,6 +5,7 @@ target_include_directories(lumbrafix_gui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(lumbrafix_gui PUBLIC lumbrafix_core Qt6::Widgets)
 
 target_sources(lumbrafix_gui PRIVATE
+    app/CommandLine.cpp
     app/SearchMain.cpp
     app/SearchMain.h
     app/SearchMainDatabase.cpp

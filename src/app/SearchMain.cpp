@@ -14,6 +14,7 @@
 #include "platform/Application.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemLanguage.h"
+#include "settings/ContextMenu.h"
 #include "settings/Settings.h"
 #include "text/Language.h"
 #include "text/TextNumbers.h"
@@ -48,6 +49,9 @@ void TLumbrafixForm::ConnectHandlers() {
     connect(btInternetDetails, &QPushButton::clicked, this,
             &TLumbrafixForm::btInternetDetailsClick);
     connect(btSearchDetails, &QPushButton::clicked, this, &TLumbrafixForm::btSearchDetailsClick);
+    // Runs on every change of the box, also when the program sets it.
+    connect(CheckBoxContexMenu, &QCheckBox::toggled, this,
+            &TLumbrafixForm::CheckBoxContexMenuClick);
 }
 
 std::string TLumbrafixForm::SystemLanguageName() {
@@ -102,6 +106,10 @@ void TLumbrafixForm::keyPressEvent(QKeyEvent* event) {
 
 void TLumbrafixForm::FormShow() {
     RefreshCaptions();
+    // Checking the box runs its handler, which restores a registration that has gone missing.
+    if (ContextMenuChosen()) {
+        CheckBoxContexMenu->setChecked(true);
+    }
 }
 
 void TLumbrafixForm::SetCaption(QLabel* label, const std::string& text) {

@@ -38,6 +38,10 @@ public:
     void butExitClick();
     void btInternetDetailsClick();
     void btSearchDetailsClick();
+    void CheckBoxContexMenuClick();
+    // Puts the extension of `file` into the extension field and searches, as if typed; a file
+    // without an extension changes nothing.
+    void LookUpExtensionOf(const QString& file);
 
     // Controls, named as the layout names them.
     QFrame* SearchPanel = nullptr;

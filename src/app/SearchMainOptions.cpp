@@ -1,10 +1,13 @@
-// The main window's handlers for the search options dialog.
+// The main window's handlers for the search options dialog and the context-menu switch.
 
+#include <QCheckBox>
 #include <QRadioButton>
 
 #include "app/SearchMain.h"
 #include "app/SearchOpt.h"
 #include "controls/Edit.h"
+#include "platform/ProgramPath.h"
+#include "settings/ContextMenu.h"
 
 void TLumbrafixForm::btSearchDetailsClick() {
     TFormSerachOpt dialog;
@@ -20,4 +23,8 @@ void TLumbrafixForm::btSearchDetailsClick() {
         }
     }
     edExtension->setFocus();
+}
+
+void TLumbrafixForm::CheckBoxContexMenuClick() {
+    SwitchContextMenu(CheckBoxContexMenu->isChecked(), ProgramFile(), LanguageBase);
 }

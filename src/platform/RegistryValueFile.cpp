@@ -1,13 +1,11 @@
 #include "platform/RegistryValueFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iterator>
+
+#include "platform/AtomicFile.h"
 
 namespace {
 
@@ -22,29 +20,6 @@ constexpr std::uintmax_t kMaxValueFileSize = 1 << 20;
 
 bool IsKnownType(std::string_view tag) {
     return std::find(std::begin(kKnownTypes), std::end(kKnownTypes), tag) != std::end(kKnownTypes);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// Makes the rename itself durable.
-void SyncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 }  // namespace
@@ -87,18 +62,5 @@ std::optional<TRegistryValue> ReadValueFile(const std::filesystem::path& path) {
 }
 
 bool WriteValueFile(const std::filesystem::path& path, const TRegistryValue& value) {
-    std::string temporary = (path.parent_path() / ".tmp-XXXXXX").string();
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    const bool written =
-        ::fchmod(fd, 0644) == 0 && WriteAll(fd, FormatValueFile(value)) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncFolder(path.parent_path());
-    return true;
+    return WriteFileAtomically(path, FormatValueFile(value), 0644);
 }

@@ -23,7 +23,5 @@ std::optional<TRegistryValue> ParseValueFile(std::string_view contents);
 // Reads a value file; nothing when it is missing, unreadable, oversized or damaged.
 std::optional<TRegistryValue> ReadValueFile(const std::filesystem::path& path);
 
-// Writes the file under a temporary name in the same folder, flushes it to disk and renames it
-// into place, so that a crash leaves either the old or the new value. False on any failure,
-// with nothing left behind.
+// Writes the file so that a crash leaves either the old or the new value; false on failure.
 bool WriteValueFile(const std::filesystem::path& path, const TRegistryValue& value);
