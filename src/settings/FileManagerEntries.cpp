@@ -1,8 +1,8 @@
 #include "settings/FileManagerEntries.h"
 
-#include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <vector>
 
 #include "platform/AtomicFile.h"
 #include "platform/SettingsFolders.h"
@@ -92,13 +92,18 @@ void RemoveIfOurs(const std::filesystem::path& path) {
     }
 }
 
-}  // namespace
+struct TFileManagerEntry {
+    std::filesystem::path path;
+    std::string contents;
+};
 
 std::vector<TFileManagerEntry> FileManagerEntries(const std::string& programPath,
                                                   int languageBase) {
     return {{ServiceMenuPath(), ServiceMenu(programPath)},
             {NautilusScriptPath(languageBase), NautilusScript(programPath)}};
 }
+
+}  // namespace
 
 void WriteFileManagerEntries(const std::string& programPath, int languageBase) {
     RemoveFileManagerEntries();

@@ -54,17 +54,6 @@ INSTANTIATE_TEST_SUITE_P(SearchMain, ContextMenuStart,
                                            StartRow{"Missing", {}, false}),
                          RowName());
 
-TEST_F(MainWindowTest, UncheckingTheBoxStoresNoAndRemovesTheRegistrationWithoutMessage) {
-    WriteSetting("ContextMenuEnabled", "Yes");
-    WriteDatabase("");
-    OpenWindow();
-    boxes.shown.clear();
-    form->CheckBoxContexMenu->click();
-    EXPECT_EQ(ReadSetting("ContextMenuEnabled"), "No");
-    EXPECT_EQ(RegistrationValue(), "(none)");
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
 struct FileRow {
     std::string name;
     QString file;

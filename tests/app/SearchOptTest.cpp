@@ -20,23 +20,19 @@
 
 namespace {
 
-enum class Closing { Ok, Cancel, CloseBox, Escape };
-
-void Close(TFormSerachOpt& dialog, Closing how) {
-    switch (how) {
-        case Closing::Ok:
-            dialog.btOK->click();
-            break;
-        case Closing::Cancel:
-            dialog.btCancel->click();
-            break;
-        case Closing::CloseBox:
-            dialog.close();
-            break;
-        case Closing::Escape:
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            break;
-    }
+// The ways the dialog can close.
+using Closing = void (*)(TFormSerachOpt&);
+void Ok(TFormSerachOpt& dialog) {
+    dialog.btOK->click();
+}
+void Cancel(TFormSerachOpt& dialog) {
+    dialog.btCancel->click();
+}
+void CloseBox(TFormSerachOpt& dialog) {
+    dialog.close();
+}
+void Escape(TFormSerachOpt& dialog) {
+    QTest::keyClick(&dialog, Qt::Key_Escape);
 }
 
 }  // namespace
@@ -110,7 +106,7 @@ TEST_P(ClosingTheOptions, ChangesOptionsSearchAndFocusAsChosen) {
             dialog.rbANDSearch->setChecked(true);
             dialog.rbHitListSelected->setChecked(true);
         }
-        Close(dialog, row.how);
+        row.how(dialog);
     });
     EXPECT_EQ(form->AndLinking, row.andLinking);
     EXPECT_EQ(form->HitListFocus, row.hitListFocus);
@@ -123,23 +119,11 @@ TEST_P(ClosingTheOptions, ChangesOptionsSearchAndFocusAsChosen) {
 INSTANTIATE_TEST_SUITE_P(
     SearchOpt, ClosingTheOptions,
     ::testing::Values(
-        ClosingRow{"OkUnchangedRepeatsTheSearch", "Word", false, Closing::Ok, 0, 0, true, false},
-        ClosingRow{"OkWithHitListFocusSearchesIntoTheGrid", "Word", true, Closing::Ok, 1, 1, true,
-                   true},
-        ClosingRow{"OkWithBlankFieldsNeitherSearchesNorComplains", " \t ", true, Closing::Ok, 1, 1,
-                   false, false},
-        ClosingRow{"CancelKeepsTheOptions", "Word", true, Closing::Cancel, 0, 0, false, false},
-        ClosingRow{"CloseBoxKeepsTheOptions", "Word", true, Closing::CloseBox, 0, 0, false, false},
-        ClosingRow{"EscapeKeepsTheOptions", "Word", true, Closing::Escape, 0, 0, false, false}),
+        ClosingRow{"OkUnchangedRepeatsTheSearch", "Word", false, Ok, 0, 0, true, false},
+        ClosingRow{"OkWithHitListFocusSearchesIntoTheGrid", "Word", true, Ok, 1, 1, true, true},
+        ClosingRow{"OkWithBlankFieldsNeitherSearchesNorComplains", " \t ", true, Ok, 1, 1, false,
+                   false},
+        ClosingRow{"CancelKeepsTheOptions", "Word", true, Cancel, 0, 0, false, false},
+        ClosingRow{"CloseBoxKeepsTheOptions", "Word", true, CloseBox, 0, 0, false, false},
+        ClosingRow{"EscapeKeepsTheOptions", "Word", true, Escape, 0, 0, false, false}),
     RowName());
-
-TEST_F(SearchOptionsTest, AndLinkingAppliesToTheRepeatedSearch) {
-    Search("docx", "Word");
-    EXPECT_EQ(form->HitList.size(), 2u);
-    OpenOptions([](TFormSerachOpt& dialog) {
-        dialog.rbANDSearch->setChecked(true);
-        dialog.btOK->click();
-    });
-    EXPECT_EQ(form->HitList.size(), 1u);
-    EXPECT_EQ(form->lbxANDOR->text(), QStringLiteral("AND"));
-}

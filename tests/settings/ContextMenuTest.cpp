@@ -1,13 +1,11 @@
 #include "settings/ContextMenu.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
 
 #include "platform/Registry.h"
-#include "settings/FileManagerEntries.h"
 #include "settings/Settings.h"
 #include "support/RowName.h"
 #include "support/ScopedSettingsFolders.h"
@@ -17,7 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kProgram = "/opt/Lumbrafix/lumbrafix";
+// A program path with every character the two entry formats must quote.
+constexpr const char* kProgram = R"(/opt/my "tools"/it's $x 100%\lumbrafix)";
 
 // The registration's default value, or nothing when the key is absent.
 std::optional<std::string> Registration() {
@@ -91,20 +90,6 @@ protected:
     ScopedSettingsFolders folders;
 };
 
-TEST(ContextMenuClassId, HasTheRegistryForm) {
-    const std::string id = kContextMenuHandlerClassId;
-    ASSERT_EQ(id.size(), 38u);
-    for (std::size_t i = 0; i < id.size(); ++i) {
-        const char c = id[i];
-        const bool expected = i == 0    ? c == '{'
-                              : i == 37 ? c == '}'
-                              : (i == 9 || i == 14 || i == 19 || i == 24)
-                                  ? c == '-'
-                                  : (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
-        EXPECT_TRUE(expected) << "character " << i << " of " << id;
-    }
-}
-
 TEST_F(ContextMenuTest, WithoutMachineRightsTheChoiceIsStoredAndTheRestGoesOnSilently) {
     folders.RefuseMachineFolder();
     EXPECT_NO_THROW(SwitchContextMenu(true, kProgram, 5000));
@@ -117,9 +102,11 @@ TEST_F(ContextMenuTest, WithoutMachineRightsTheChoiceIsStoredAndTheRestGoesOnSil
 
 TEST_F(ContextMenuTest, EntriesAreWrittenExecutableAndRemovedAgain) {
     SwitchContextMenu(true, kProgram, 1000);
-    for (const fs::path& path : {ServiceMenu(), NautilusScript(1000)}) {
-        ASSERT_TRUE(fs::exists(path)) << path;
-        EXPECT_NE(Contents(path).find(kProgram), std::string::npos) << path;
+    const std::pair<fs::path, std::string> entries[] = {
+        {ServiceMenu(), R"(Exec="/opt/my \\"tools\\"/it's \\$x 100%%\\\\lumbrafix" %f)"},
+        {NautilusScript(1000), R"(exec '/opt/my "tools"/it'\''s $x 100%\lumbrafix' "$1")"}};
+    for (const auto& [path, startLine] : entries) {
+        EXPECT_NE(Contents(path).find("\n" + startLine + "\n"), std::string::npos) << path;
         EXPECT_NE(fs::status(path).permissions() & fs::perms::owner_exec, fs::perms::none);
     }
     // Switching on in the other language replaces the script of the first.
@@ -141,38 +128,5 @@ TEST_F(ContextMenuTest, AFileOfTheUsersOwnUnderOurNameIsNeitherReplacedNorRemove
     SwitchContextMenu(false, kProgram, 5000);
     EXPECT_EQ(Contents(ServiceMenu()), "[Desktop Entry]\nName=mine\n");
 }
-
-struct QuotingRow {
-    std::string name;
-    std::string program;
-    std::string execLine;
-    std::string scriptLine;
-};
-
-class EntryQuoting : public ::testing::TestWithParam<QuotingRow> {};
-
-TEST_P(EntryQuoting, StartsTheProgramWithTheFileAsOneArgument) {
-    const QuotingRow& row = GetParam();
-    const std::vector<TFileManagerEntry> entries = FileManagerEntries(row.program, 5000);
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_NE(entries[0].contents.find("\n" + row.execLine + "\n"), std::string::npos)
-        << entries[0].contents;
-    EXPECT_NE(entries[1].contents.find("\n" + row.scriptLine + "\n"), std::string::npos)
-        << entries[1].contents;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Settings, EntryQuoting,
-    ::testing::Values(QuotingRow{"Plain", "/usr/bin/lumbrafix", R"(Exec="/usr/bin/lumbrafix" %f)",
-                                 R"(exec '/usr/bin/lumbrafix' "$1")"},
-                      QuotingRow{"Blanks", "/opt/my tools/lumbrafix",
-                                 R"(Exec="/opt/my tools/lumbrafix" %f)",
-                                 R"(exec '/opt/my tools/lumbrafix' "$1")"},
-                      QuotingRow{"QuotesAndDollar", R"(/o"p$t/it's/x)",
-                                 R"(Exec="/o\\"p\\$t/it's/x" %f)",
-                                 R"(exec '/o"p$t/it'\''s/x' "$1")"},
-                      QuotingRow{"PercentAndBackslash", R"(/100%\x)", R"(Exec="/100%%\\\\x" %f)",
-                                 R"(exec '/100%\x' "$1")"}),
-    RowName());
 
 }  // namespace

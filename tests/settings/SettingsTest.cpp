@@ -4,7 +4,6 @@
 
 #include <fstream>
 
-#include "platform/Registry.h"
 #include "support/RowName.h"
 #include "support/ScopedSettingsFolders.h"
 #include "text/Language.h"
@@ -15,7 +14,6 @@ struct LanguageRow {
     std::string name;
     std::string systemName;
     std::optional<std::string> stored;  // nothing: no "Language" value at all
-    bool machineFolderRefused;
     std::string expected;
 };
 
@@ -24,13 +22,10 @@ protected:
     ScopedSettingsFolders folders;
 };
 
-TEST_P(LanguageDecision, FollowsTheStoredValueOnlyWhenItIsNotBlank) {
+TEST_P(LanguageDecision, FollowsAStoredValueThatIsNotBlank) {
     const LanguageRow& row = GetParam();
     if (row.stored) {
         ASSERT_TRUE(WriteStoredLanguage(*row.stored));
-    }
-    if (row.machineFolderRefused) {
-        folders.RefuseMachineFolder();
     }
     EXPECT_EQ(ChooseLanguageName(row.systemName, ReadStoredLanguage()), row.expected);
 }
@@ -38,21 +33,15 @@ TEST_P(LanguageDecision, FollowsTheStoredValueOnlyWhenItIsNotBlank) {
 INSTANTIATE_TEST_SUITE_P(
     Settings, LanguageDecision,
     ::testing::Values(
-        LanguageRow{"DeutschSystemNothingStored", "Deutsch (Deutschland)", {}, false, "German"},
-        LanguageRow{"AustrianSystem", "Deutsch (\xD6sterreich)", {}, false, "German"},
-        LanguageRow{"EnglishWordingOfGerman", "German (Germany)", {}, false, "English"},
-        LanguageRow{"LowerCaseDeutsch", "deutsch", {}, false, "English"},
-        LanguageRow{"EmptyStoredValue", "Deutsch (Deutschland)", "", false, "German"},
-        LanguageRow{"BlankStoredValue", "Deutsch (Deutschland)", " \t\r\n ", false, "German"},
-        LanguageRow{"LeadingBlankKeptAsStored", "Deutsch (Deutschland)", " German", false,
-                    " German"},
-        LanguageRow{"LowerCaseGerman", "Deutsch (Deutschland)", "german", false, "german"},
-        LanguageRow{"French", "Deutsch (Deutschland)", "French", false, "French"},
-        LanguageRow{"StoredGermanOnEnglishSystem", "English (United States)", "German", false,
-                    "German"},
-        LanguageRow{"StoredEnglishOnGermanSystem", "Deutsch (Deutschland)", "English", false,
-                    "English"},
-        LanguageRow{"MachineFolderRefused", "English (United States)", "German", true, "English"}),
+        LanguageRow{"DeutschNothingStored", "Deutsch (Deutschland)", {}, "German"},
+        LanguageRow{"EnglishWordingOfGerman", "German (Germany)", {}, "English"},
+        LanguageRow{"LowerCaseDeutsch", "deutsch (schweiz)", {}, "English"},
+        LanguageRow{"EmptyStored", "Deutsch (\xD6sterreich)", "", "German"},
+        LanguageRow{"BlankStored", "Deutsch (Deutschland)", " \t\r\n", "German"},
+        LanguageRow{"LeadingBlankKept", "Deutsch (Deutschland)", " German", " German"},
+        LanguageRow{"LowerCaseGerman", "Deutsch (Deutschland)", "german", "german"},
+        LanguageRow{"French", "Deutsch (Deutschland)", "French", "French"},
+        LanguageRow{"GermanOnEnglishSystem", "English (United States)", "German", "German"}),
     RowName());
 
 class SettingsTest : public ::testing::Test {
@@ -60,33 +49,33 @@ protected:
     ScopedSettingsFolders folders;
 };
 
+TEST_F(SettingsTest, WithoutTheMachineFolderTheSystemDecidesAndAChoiceIsNotStored) {
+    ASSERT_TRUE(WriteStoredLanguage("German"));
+    folders.RefuseMachineFolder();
+    EXPECT_EQ(ReadStoredLanguage(), std::nullopt);
+    EXPECT_EQ(ChooseLanguageName("English (United States)", ReadStoredLanguage()), "English");
+    EXPECT_FALSE(WriteStoredLanguage("German"));
+}
+
 TEST_F(SettingsTest, LanguageValueOfAnotherTypeLetsTheSystemDecide) {
     ASSERT_TRUE(WriteStoredLanguage("German"));
-    std::ofstream(RootFolder(HKEY_LOCAL_MACHINE) / "Software" / "Lumbrafix" / "@Language",
-                  std::ios::binary)
+    std::ofstream(folders.Root() / "machine/HKEY_LOCAL_MACHINE/Software/Lumbrafix/@Language")
         << std::string("REG_DWORD 4\n\1\0\0\0\n", 17);
     EXPECT_EQ(ReadStoredLanguage(), std::optional<std::string>(""));
 }
 
-TEST_F(SettingsTest, StoringTheLanguageFailsSilentlyWithoutTheMachineFolder) {
-    folders.RefuseMachineFolder();
-    EXPECT_FALSE(WriteStoredLanguage("German"));
-    EXPECT_EQ(ReadStoredLanguage(), std::nullopt);
-}
-
-TEST_F(SettingsTest, UserValuesRoundTripAndMissingOnesReadEmpty) {
+TEST_F(SettingsTest, UserValuesRoundTripWithoutReachingTheMachineKey) {
     EXPECT_EQ(ReadSetting("ContextMenuEnabled"), "");
-    EXPECT_FALSE(std::filesystem::exists(RootFolder(HKEY_CURRENT_USER)));
+    EXPECT_FALSE(std::filesystem::exists(folders.Root() / "config"));  // reads create nothing
     WriteSetting("ContextMenuEnabled", "Yes");
-    WriteSetting("Other", "Gr\xFC\xDF\x65 \"quoted\"\n");
+    WriteSetting("Other", "Gr\xFC\xDF\x65\n\"");
     EXPECT_EQ(ReadSetting("ContextMenuEnabled"), "Yes");
-    EXPECT_EQ(ReadSetting("Other"), "Gr\xFC\xDF\x65 \"quoted\"\n");
-    EXPECT_EQ(ReadSetting("Missing"), "");
-    // The per-user values do not reach the machine-wide key.
+    EXPECT_EQ(ReadSetting("Other"), "Gr\xFC\xDF\x65\n\"");
     EXPECT_EQ(ReadStoredLanguage(), std::nullopt);
 }
 
 TEST_F(SettingsTest, UserValuesAreSkippedWhenTheirFolderCannotBeMade) {
+    std::filesystem::create_directories(folders.Root());
     std::ofstream(folders.Root() / "config") << "a file where the folder should be";
     EXPECT_NO_THROW(WriteSetting("ContextMenuEnabled", "Yes"));
     EXPECT_EQ(ReadSetting("ContextMenuEnabled"), "");
