@@ -5,10 +5,14 @@ target_include_directories(lumbrafix_gui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(lumbrafix_gui PUBLIC lumbrafix_core Qt6::Widgets)
 
 target_sources(lumbrafix_gui PRIVATE
+    app/CommandLine.cpp
     app/SearchMain.cpp
     app/SearchMain.h
     app/SearchMainDatabase.cpp
     app/SearchMainLayout.cpp
+    app/SearchMainOptions.cpp
+    app/SearchOpt.cpp
+    app/SearchOpt.h
     controls/BitBtn.cpp
     controls/Edit.cpp
     platform/AnsiQt.cpp

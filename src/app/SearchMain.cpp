@@ -15,6 +15,8 @@
 #include "platform/Application.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemLanguage.h"
+#include "settings/ContextMenu.h"
+#include "settings/Settings.h"
 #include "text/Language.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
@@ -68,10 +70,24 @@ void TLumbrafixForm::ConnectHandlers() {
     connect(butExit, &QPushButton::clicked, this, &TLumbrafixForm::butExitClick);
     connect(btInternetDetails, &QPushButton::clicked, this,
             &TLumbrafixForm::btInternetDetailsClick);
+    connect(btSearchDetails, &QPushButton::clicked, this, &TLumbrafixForm::btSearchDetailsClick);
+    // Runs on every change of the box, also when the program sets it.
+    connect(CheckBoxContexMenu, &QCheckBox::toggled, this,
+            &TLumbrafixForm::CheckBoxContexMenuClick);
 }
 
-std::string TLumbrafixForm::GetLanguageName() const {
-    return LanguageNameFromSystemName(SystemLanguageName());
+std::string TLumbrafixForm::SystemLanguageName() {
+    return ::SystemLanguageName();
+}
+
+std::string TLumbrafixForm::GetLanguageName() {
+    return ChooseLanguageName(SystemLanguageName(), ReadStoredLanguage());
+}
+
+void TLumbrafixForm::StoreLanguage(const std::string& languageName) {
+    if (WriteStoredLanguage(languageName)) {
+        LanguageBase = LanguageBaseFor(languageName);
+    }
 }
 
 std::string TLumbrafixForm::Text(int offset) const {
@@ -112,6 +128,10 @@ void TLumbrafixForm::keyPressEvent(QKeyEvent* event) {
 
 void TLumbrafixForm::FormShow() {
     RefreshCaptions();
+    // Checking the box runs its handler, which restores a registration that has gone missing.
+    if (ContextMenuChosen()) {
+        CheckBoxContexMenu->setChecked(true);
+    }
 }
 
 void TLumbrafixForm::SetCaption(QLabel* label, const std::string& text) {

@@ -28,12 +28,21 @@ public:
     ~TLumbrafixForm() override;
 
     int GetLanguageBase() const { return LanguageBase; }
-    std::string GetLanguageName() const;
+    static std::string SystemLanguageName();
+    static std::string GetLanguageName();
+    // Stores the machine-wide language choice ("German" or "English") and switches the texts'
+    // base to it; without the right to change the machine's settings nothing changes.
+    void StoreLanguage(const std::string& languageName);
 
     void RefreshCaptions();
     void butSearchClick();
     void butExitClick();
     void btInternetDetailsClick();
+    void btSearchDetailsClick();
+    void CheckBoxContexMenuClick();
+    // Puts the extension of `file` into the extension field and searches, as if typed; a file
+    // without an extension changes nothing.
+    void LookUpExtensionOf(const QString& file);
 
     // Controls, named as the layout names them.
     QFrame* SearchPanel = nullptr;

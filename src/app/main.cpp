@@ -10,5 +10,9 @@ int main(int argc, char** argv) {
     TLumbrafixForm form;
     QObject::connect(&form, &QDialog::finished, &application, &QApplication::quit);
     form.show();
+    // "lumbrafix FILE", as the file managers' context-menu entry starts it.
+    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
+        form.LookUpExtensionOf(arguments.at(1));
+    }
     return TApplication::exec();
 }

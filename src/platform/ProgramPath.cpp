@@ -2,11 +2,12 @@
 
 #include <filesystem>
 
-std::string ProgramFolder() {
+std::string ProgramFile() {
     std::error_code error;
-    const std::filesystem::path exe = std::filesystem::canonical("/proc/self/exe", error);
-    if (error) {
-        return "./";
-    }
-    return exe.parent_path().string() + "/";
+    return std::filesystem::canonical("/proc/self/exe", error).string();
+}
+
+std::string ProgramFolder() {
+    const std::filesystem::path exe = ProgramFile();
+    return exe.empty() ? "./" : exe.parent_path().string() + "/";
 }

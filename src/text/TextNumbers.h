@@ -50,6 +50,7 @@ enum TextNumber : int {
     txSearchOptions = 75,
     txLanguage = 77,
     txQuit = 78,
+    txLookUpExtension = 79,  // the file managers' context-menu entry
     txOptTitle = 95,
     txUpdateTitle = 96,
     txAboutTitle = 98,

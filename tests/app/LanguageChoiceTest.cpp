@@ -1,0 +1,20 @@
+// The machine-wide language choice seen from the main window.
+
+#include "MainWindowFixture.h"
+#include "settings/Settings.h"
+
+TEST_F(MainWindowTest, StoredLanguageDecidesAtStartAndAChoiceSwitchesTheBase) {
+    ASSERT_TRUE(WriteStoredLanguage("German"));
+    WriteDatabase("");
+    OpenWindow();
+    EXPECT_EQ(form->GetLanguageBase(), 1000);
+    form->StoreLanguage("English");
+    EXPECT_EQ(form->GetLanguageBase(), 5000);
+    EXPECT_EQ(TLumbrafixForm::GetLanguageName(), "English");
+
+    settings.RefuseMachineFolder();
+    boxes.shown.clear();
+    form->StoreLanguage("German");
+    EXPECT_EQ(form->GetLanguageBase(), 5000);
+    EXPECT_TRUE(boxes.shown.empty());
+}
