@@ -12,7 +12,7 @@
 #include "app/SearchOpt.h"
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
-#include "controls/StringGrid.h"
+#include "controls/Ezhitstg_Ext.h"
 #include "platform/AnsiQt.h"
 #include "support/RowName.h"
 #include "text/TextNumbers.h"
