@@ -3,8 +3,6 @@
 // only errors the client may raise are those of its own family (EIdException); anything
 // else, a hang or a sanitizer report is a finding.
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -12,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "ScriptedServer.h"
 #include "net/IdCappedStream.h"
 #include "net/IdException.h"
 #include "net/IdHTTP.h"
@@ -24,17 +23,7 @@ constexpr std::size_t kMaxResponse = 256 * 1024;
 constexpr std::size_t kKeptBody = 1 << 20;
 
 struct Listener {
-    Listener() {
-        fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        ::bind(fd, reinterpret_cast<sockaddr*>(&address), length);
-        ::listen(fd, 8);
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-        port = ntohs(address.sin_port);
-    }
+    Listener() { fd = ListenOnLoopback(8, &port); }
     int fd = -1;
     int port = 0;
 };

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "EventLog.h"
-#include "ScriptedServer.h"
+#include "ConnectionTestSupport.h"
 #include "net/IdException.h"
 #include "net/IdHTTP.h"
 #include "net/UpdateSettings.h"
@@ -17,11 +16,6 @@ namespace {
 using Lines = std::vector<std::string>;
 
 constexpr const char* kEndOfHead = "\r\n\r\n";
-
-std::string StreamText(TMemoryStream& stream) {
-    return std::string(reinterpret_cast<const char*>(stream.Memory()),
-                       static_cast<std::size_t>(stream.Size()));
-}
 
 std::string LocalUrl(int port, const std::string& path = "/marbelin_ext.txt") {
     return "http://127.0.0.1:" + std::to_string(port) + path;

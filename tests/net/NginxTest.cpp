@@ -13,8 +13,7 @@
 #include <string>
 #include <thread>
 
-#include "EventLog.h"
-#include "ScriptedServer.h"
+#include "ConnectionTestSupport.h"
 #include "net/IdException.h"
 #include "net/IdHTTP.h"
 #include "net/UpdateSettings.h"
@@ -154,19 +153,6 @@ void LocalNginx::AddFile(const std::string& name, const std::string& bytes) {
 
 std::string LocalNginx::Url(const std::string& path) const {
     return "http://127.0.0.1:" + std::to_string(port_) + path;
-}
-
-std::string Pattern(std::size_t length) {
-    std::string bytes(length, '\0');
-    for (std::size_t i = 0; i < length; ++i) {
-        bytes[i] = static_cast<char>((i * 131 + i / 977) & 0xFF);
-    }
-    return bytes;
-}
-
-std::string StreamText(TMemoryStream& stream) {
-    return std::string(reinterpret_cast<const char*>(stream.Memory()),
-                       static_cast<std::size_t>(stream.Size()));
 }
 
 class AgainstNginx : public testing::Test {
