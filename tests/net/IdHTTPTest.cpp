@@ -275,6 +275,43 @@ TEST_F(HttpGet, ErrorBodyIsCutAtItsLimitAndTheStatusStillReported) {
     EXPECT_EQ(body.Size(), 0);
 }
 
+TEST_F(HttpGet, FollowedRedirectDropsItsBodyAndFetchesTheNewPlace) {
+    server.ReceiveUntil(kEndOfHead)
+        .Send(Reply("302 Found", "Location: /new/place.txt\r\nContent-Length: 5\r\n", "moved"))
+        .ReceiveUntil(kEndOfHead)
+        .Send(Reply("200 OK", "Content-Length: 3\r\n", "new"))
+        .Start();
+    http.HandleRedirects = true;
+    body.WriteBuffer("P", 1);  // the body goes after what the destination held
+    EXPECT_EQ(Get(), "");
+    EXPECT_EQ(StreamText(body), "Pnew");
+    server.Join();
+    EXPECT_NE(server.Received().find("GET /new/place.txt HTTP/1.1"), std::string::npos);
+}
+
+TEST_F(HttpGet, HandledRedirectEndsWithItsLocation) {
+    server.ReceiveUntil(kEndOfHead)
+        .Send(Reply("301 Moved", "Location: /elsewhere\r\nContent-Length: 0\r\n", ""))
+        .Start();
+    http.OnRedirect = [](TIdCustomHTTP&, std::string&, std::string&, bool& handled) {
+        handled = true;
+    };
+    EXPECT_EQ(Get(), "");
+    EXPECT_EQ(http.Response().Location, "/elsewhere");
+    EXPECT_EQ(body.Size(), 0);
+}
+
+TEST_F(HttpGet, Http10AsksForKeepAliveAndClosesWithoutIt) {
+    server.ReceiveUntil(kEndOfHead).Send(Reply("200 OK", "Content-Length: 1\r\n", "a")).Start();
+    http.ProtocolVersion = pv1_0;
+    EXPECT_EQ(Get(), "");
+    EXPECT_FALSE(http.Connected());
+    server.Join();
+    EXPECT_EQ(
+        server.Received().rfind("GET /marbelin_ext.txt HTTP/1.0\r\nConnection: keep-alive\r\n", 0),
+        0u);
+}
+
 TEST_F(HttpGet, HttpsNeedsATlsHandler) {
     EXPECT_EQ(Outcome([&] { http.Get("https://127.0.0.1/x", body); }),
               "Wert f\xFCr IOHandler ist ung\xFC"
