@@ -1,8 +1,8 @@
 #include "DbToolCommands.h"
 
-#include "ReplaceFile.h"
 #include "db/BfBlock.h"
 #include "db/ExtensionDatabase.h"
+#include "platform/ReplaceFile.h"
 #include "platform/Streams.h"
 
 namespace {

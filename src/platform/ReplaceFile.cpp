@@ -1,4 +1,4 @@
-#include "ReplaceFile.h"
+#include "platform/ReplaceFile.h"
 
 #include <unistd.h>
 
