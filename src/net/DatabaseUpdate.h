@@ -22,7 +22,7 @@ public:
 // Writes a response body into the stream it is given; raises on any failure of the transfer.
 using TDatabaseTransfer = std::function<void(TStream& destination)>;
 
-// True when `file` (read from its start) is framed like an enciphered database: at least one
+// True when the whole of `file` is framed like an enciphered database: at least one
 // block of 8 bytes, a whole number of blocks, and a last block that deciphers under the
 // program's key to a byte count of 0 to 7.
 bool IsWellFormedDatabase(TStream& file);
