@@ -9,6 +9,9 @@ target_sources(lumbrafix_gui PRIVATE
     app/SearchMain.h
     app/SearchMainDatabase.cpp
     app/SearchMainLayout.cpp
+    app/fInternetUpdate.cpp
+    app/fInternetUpdate.h
+    app/fInternetUpdateLayout.cpp
     controls/BitBtn.cpp
     controls/Edit.cpp
     platform/AnsiQt.cpp

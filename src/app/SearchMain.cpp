@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "app/fInternetUpdate.h"
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
 #include "controls/StringGrid.h"
@@ -206,5 +207,7 @@ void TLumbrafixForm::butExitClick() {
 }
 
 void TLumbrafixForm::btInternetDetailsClick() {
+    TformUpdate formUpdate(programFolder_, this);
+    formUpdate.exec();
     edExtension->setFocus();
 }
