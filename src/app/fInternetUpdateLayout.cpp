@@ -22,13 +22,6 @@ QLabel* NewLabel(QWidget* parent, int left, int top) {
     return label;
 }
 
-TBitBtn* NewButton(QWidget* parent, const QRect& geometry, const char* glyph) {
-    auto* button = new TBitBtn(parent);
-    button->setGeometry(geometry);
-    button->SetGlyph(QStringLiteral(":/buttons/") + QLatin1String(glyph));
-    return button;
-}
-
 // The link to the product website: a fixed caption in blue, underlined.
 QLabel* NewLinkLabel(QWidget* parent) {
     QLabel* link = NewLabel(parent, 184, kFirstRowTop);

@@ -16,3 +16,7 @@ public:
 // The picture of `resource` with its background colour made transparent; an empty picture
 // when the resource is missing.
 QPixmap LoadTransparentGlyph(const QString& resource);
+
+// A button placed at `geometry` in `parent`, with the picture `glyph` from the program's
+// button pictures (e.g. "search.xpm").
+TBitBtn* NewButton(QWidget* parent, const QRect& geometry, const char* glyph);
