@@ -12,7 +12,7 @@
 #include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "net/DatabaseUpdate.h"
-#include "net/IdException.h"
+#include "net/UpdateSettings.h"
 #include "platform/AnsiQt.h"
 #include "platform/Application.h"
 #include "platform/Browser.h"
@@ -42,6 +42,9 @@ QString ShortDateText(TDateTime dateTime) {
 TformUpdate::TformUpdate(std::string programFolder, QWidget* parent)
     : QDialog(parent), programFolder_(std::move(programFolder)) {
     CreateControls();
+    ApplyUpdateSettings(IdHTTP);
+    // A server that stops sending must not hold the program for ever.
+    IdHTTP.ReadTimeout = kInactivityTimeoutMs;
     ConnectHandlers();
 }
 
@@ -52,7 +55,6 @@ TformUpdate::~TformUpdate() {
 void TformUpdate::ConnectHandlers() {
     connect(btDownLoad, &QPushButton::clicked, this, &TformUpdate::btDownLoadClick);
     connect(btClose, &QPushButton::clicked, this, &TformUpdate::btCloseClick);
-    IdHTTP.ReadTimeout = kInactivityTimeoutMs;
     IdHTTP.OnWorkBegin = [this](TIdComponent& sender, TWorkMode mode, std::int64_t maximum) {
         IdHTTPWorkBegin(sender, mode, maximum);
     };
@@ -128,10 +130,8 @@ void TformUpdate::DownloadDatabase() {
     ProgressBarhttpDownload->setValue(0);
     bool received = false;
     try {
-        ReceiveDatabaseFile(DatabasePath(), [this](TStream& destination) {
-            (void)destination;
-            throw EIdNotConnected();
-        });
+        ReceiveDatabaseFile(DatabasePath(),
+                            [this](TStream& destination) { IdHTTP.Get(DownloadUrl, destination); });
         received = true;
     } catch (const std::exception&) {
         // Every failure is reported the same way below; the old database is untouched.

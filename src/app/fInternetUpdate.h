@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "net/IdTCPClient.h"
+#include "net/IdHTTP.h"
 #include "platform/FileDate.h"
 #include "platform/ProductSite.h"
 #include "platform/ProgramPath.h"
@@ -59,7 +59,7 @@ public:
     TBitBtn* btDownLoad = nullptr;
     TBitBtn* btClose = nullptr;
     QProgressBar* ProgressBarhttpDownload = nullptr;
-    TIdTCPClient IdHTTP;
+    TIdHTTP IdHTTP;
 
 public slots:
     // While a transfer runs, closing (button, close box or Escape) stops it first; the dialog
