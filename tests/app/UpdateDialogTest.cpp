@@ -148,6 +148,7 @@ TEST_F(UpdateDialogTest, SuccessReplacesTheFileAndMarksTheNewDay) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     // The window keeps the lines it loaded; the next start reads the new file.
     EXPECT_EQ(form->ExtensionList, TStringList{"old;Old database;Old program;Win"});
+    dialog.reset();
     form = std::make_unique<TLumbrafixForm>(Folder());
     EXPECT_EQ(form->ExtensionList, TStringList{"new;New database;New program;Unix"});
 }
