@@ -11,9 +11,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "ScriptedServer.h"
 #include "db/CipherTestSupport.h"
 #include "db/DatabaseKey.h"
 #include "db/ExtensionDatabase.h"
+#include "net/IdHTTP.h"
+#include "net/UpdateSettings.h"
 #include "support/RowName.h"
 
 namespace fs = std::filesystem;
@@ -94,19 +97,28 @@ TEST_F(ReceiveDatabase, MissingDatabaseIsCreated) {
 TEST_F(ReceiveDatabase, ProcessKilledMidwayLeavesTheOldDatabaseLoadable) {
     const std::string old = Enciphered("old;Old;Old;Win\r\n");
     std::ofstream(DatabasePath(), std::ios::binary) << old;
+    const std::string body = Enciphered(std::string(100000, 'n'));
+    ScriptedServer server;
+    server.ReceiveUntil("\r\n\r\n")
+        .Send("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
+              body.substr(0, 40000))
+        .WaitForRelease();
+    server.Start();
     const pid_t child = ::fork();
     if (child == 0) {
-        ReceiveDatabaseFile(DatabasePath(), [](TStream& out) {
-            out.WriteBuffer("12345678", 8);
-            ::pause();
-        });
+        TIdHTTP http;
+        ApplyUpdateSettings(http);
+        const std::string url = "http://127.0.0.1:" + std::to_string(server.Port()) + "/";
+        ReceiveDatabaseFile(DatabasePath(), [&](TStream& out) { http.Get(url, out); });
         ::_exit(0);
     }
-    while (ReceivingSize() < 8) {
+    for (int wait = 0; wait < 1000 && ReceivingSize() < 40000; ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    EXPECT_GE(ReceivingSize(), 40000);
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
+    server.Release();
     EXPECT_EQ(DatabaseBytes(), old);
     TFileStream file(DatabasePath(), TFileMode::fmOpenReadExclusive);
     EXPECT_EQ(ReadExtensionLines(file, BuildDatabaseKey()), TStringList{"old;Old;Old;Win"});
