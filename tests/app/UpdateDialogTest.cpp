@@ -1,9 +1,8 @@
-// The update dialog against servers on 127.0.0.1: what a user sees after a good and a bad
-// download, and that the database in use survives every bad one byte for byte.
+// The update dialog against servers on 127.0.0.1: what a user sees after good and bad
+// downloads, and that the database in use survives every bad one byte for byte.
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <QApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
@@ -25,23 +24,18 @@
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-const std::string kOldPlain = "old;Old database;Old program;Win\r\n";
-const std::string kNewPlain = "new;New database;New program;Unix\r\n";
+const std::string kNewBody = Encipher("new;New;New;Unix\r\n", BuildDatabaseKey());
+const QDate kOldDay(2020, 1, 2);
 
-std::string Response(const std::string& head, const std::string& body) {
-    return head + "\r\n\r\n" + body;
+std::string Ok(const std::string& body, const std::string& length = "") {
+    return "HTTP/1.1 200 OK\r\nContent-Length: " +
+           (length.empty() ? std::to_string(body.size()) : length) + "\r\n\r\n" + body;
 }
 
-std::string Ok(const std::string& body) {
-    return Response("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()), body);
-}
-
-QString Today() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+QString ShortDate(const QDate& day) {
+    return QLocale::system().toString(day, QLocale::ShortFormat);
 }
 
 }  // namespace
@@ -49,17 +43,13 @@ QString Today() {
 class UpdateDialogTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        WriteDatabase(kOldPlain);
-        SetDatabaseDay(QDate(2020, 1, 2));
+        WriteDatabase("old;Old;Old;Win\r\n");
+        const timespec noon{QDateTime(kOldDay, QTime(12, 0)).toSecsSinceEpoch(), 0};
+        const timespec times[2] = {noon, noon};
+        ASSERT_EQ(::utimensat(AT_FDCWD, DatabasePath().c_str(), times, 0), 0);
         oldBytes = DatabaseBytes();
         OpenWindow();
         boxes.shown.clear();
-    }
-
-    void SetDatabaseDay(const QDate& day) const {
-        const timespec noon{QDateTime(day, QTime(12, 0)).toSecsSinceEpoch(), 0};
-        const timespec times[2] = {noon, noon};
-        ASSERT_EQ(::utimensat(AT_FDCWD, DatabasePath().c_str(), times, 0), 0);
     }
 
     std::string DatabaseBytes() const {
@@ -68,124 +58,81 @@ protected:
         return bytes.str();
     }
 
-    std::size_t FilesInFolder() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(Folder()), {}));
-    }
-
-    TformUpdate& OpenDialog(const std::string& folder, int port) {
-        dialog = std::make_unique<TformUpdate>(folder, form.get());
-        dialog->DownloadUrl = "http://127.0.0.1:" + std::to_string(port) + "/marbelin_ext.txt";
-        dialog->show();
-        return *dialog;
-    }
-
-    // Serves one response, runs a download from the dialog and waits for the server's end.
-    void DownloadFrom(ScriptedServer& server, const std::string& folder) {
-        server.Start();
-        OpenDialog(folder, server.Port());
+    // Opens the dialog on `folder` and downloads once from a server that runs `script`.
+    void Download(ScriptedServer& script, const std::string& folder = {}) {
+        script.Start();
+        if (!dialog) {
+            dialog = std::make_unique<TformUpdate>(folder.empty() ? Folder() : folder, form.get());
+            dialog->IdHTTP.ReadTimeout = 300;
+            dialog->show();
+        }
+        dialog->DownloadUrl = "http://127.0.0.1:" + std::to_string(script.Port()) + "/";
         dialog->btDownLoad->click();
+        script.Release();
     }
 
     std::string Text(int number) const { return LoadStr(form->LanguageBase + number); }
-    std::string FailureText() const {
-        return Text(txDownloadFailed) + "\r\n" + Text(txDownloadFailedHint);
+    std::string SuccessText() const {
+        return Text(txDownloadedBefore) + " (" + FromQString(ShortDate(QDate::currentDate())) +
+               ") " + Text(txDownloadedAfter);
     }
-    std::string SuccessText(const QString& date) const {
-        return Text(txDownloadedBefore) + " (" + FromQString(date) + ") " + Text(txDownloadedAfter);
-    }
-
-    void ExpectOldDatabaseAndOnlyTheFailure() {
-        EXPECT_EQ(DatabaseBytes(), oldBytes);
-        EXPECT_EQ(FilesInFolder(), 1u);
-        ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(boxes.shown[0].kind, "error");
-        EXPECT_EQ(boxes.shown[0].text, FailureText());
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    std::size_t FilesInFolder() const {
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(Folder()), {}));
     }
 
     std::string oldBytes;
     std::unique_ptr<TformUpdate> dialog;
 };
 
-TEST_F(UpdateDialogTest, ShowsTheDayOfTheLocalDatabase) {
-    OpenDialog(Folder(), UnusedLocalPort());
-    EXPECT_EQ(dialog->lbxVersion->text(),
-              QLocale::system().toString(QDate(2020, 1, 2), QLocale::ShortFormat));
-    EXPECT_EQ(DayOf(dialog->ShownLocalDate), QDate(1899, 12, 30).daysTo(QDate(2020, 1, 2)));
-}
-
-TEST_F(UpdateDialogTest, EnglishFirstRowIsTheTextAndTheLinkAlone) {
-    form->LanguageBase = 5000;
-    OpenDialog(Folder(), UnusedLocalPort());
-    EXPECT_TRUE(dialog->Label3->text().isEmpty());
-    EXPECT_GT(dialog->Label2->x(), dialog->lbxLabel->geometry().right());
-}
-
-TEST_F(UpdateDialogTest, LinkOpensTheWebsiteInTheCurrentLanguage) {
+TEST_F(UpdateDialogTest, ShowsTheLocalDateAndLinksInTheCurrentLanguage) {
     std::vector<std::string> opened;
     ScopedBrowserOpener browser([&](const std::string& url) { opened.push_back(url); });
-    OpenDialog(Folder(), UnusedLocalPort());
+    form->LanguageBase = 5000;
+    dialog = std::make_unique<TformUpdate>(Folder(), form.get());
+    dialog->show();
+    EXPECT_EQ(dialog->lbxVersion->text(), ShortDate(kOldDay));
+    EXPECT_EQ(dialog->ShownLocalDate, QDate(1899, 12, 30).daysTo(kOldDay) + 0.5);
+    EXPECT_TRUE(dialog->Label3->text().isEmpty());
     QTest::mouseClick(dialog->Label2, Qt::LeftButton);
     EXPECT_EQ(opened, std::vector<std::string>{WebsiteUrl(form->GetLanguageName())});
 }
 
-TEST_F(UpdateDialogTest, SuccessReplacesTheFileAndMarksTheNewDay) {
-    const std::string newBytes = Encipher(kNewPlain, BuildDatabaseKey());
-    ScriptedServer server;
-    server.ReceiveUntil("\r\n\r\n").Send(Ok(newBytes)).Close();
-    DownloadFrom(server, Folder());
-
-    EXPECT_EQ(DatabaseBytes(), newBytes);
+TEST_F(UpdateDialogTest, SuccessReplacesTheFileMarksTheNewDayOnceAndTakesEffectAtNextStart) {
+    ScriptedServer first;
+    first.ReceiveUntil("\r\n\r\n").Send(Ok(kNewBody)).Close();
+    Download(first);
+    EXPECT_EQ(DatabaseBytes(), kNewBody);
     EXPECT_EQ(FilesInFolder(), 1u);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].kind, "information");
-    EXPECT_EQ(boxes.shown[0].text, SuccessText(Today()));
-    EXPECT_EQ(dialog->lbxVersion->text(), Today() + ToQString(Text(txUpdatedMark)));
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown.back().text, SuccessText());
+    const QString today = ShortDate(QDate::currentDate());
+    EXPECT_EQ(dialog->lbxVersion->text(), today + ToQString(Text(txUpdatedMark)));
     EXPECT_TRUE(dialog->lbxVersion->font().bold());
     EXPECT_EQ(dialog->lbxVersion->palette().color(dialog->lbxVersion->foregroundRole()),
               QColor(0, 0, 255));
-    EXPECT_EQ(dialog->ProgressBarhttpDownload->value(), 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    // The window keeps the lines it loaded; the next start reads the new file.
-    EXPECT_EQ(form->ExtensionList, TStringList{"old;Old database;Old program;Win"});
+
+    // Unknown length this time; the same day shows the plain date and keeps the look.
+    ScriptedServer second;
+    const std::string secondBody = Encipher("two;Two;Two;Mac\r\n", BuildDatabaseKey());
+    second.ReceiveUntil("\r\n\r\n").Send("HTTP/1.1 200 OK\r\n\r\n" + secondBody).Close();
+    Download(second);
+    EXPECT_EQ(dialog->ProgressBarhttpDownload->maximum(), 0);
+    EXPECT_EQ(DatabaseBytes(), secondBody);
+    EXPECT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(dialog->lbxVersion->text(), today);
+    EXPECT_TRUE(dialog->lbxVersion->font().bold());
+
+    EXPECT_EQ(form->ExtensionList, TStringList{"old;Old;Old;Win"});
     dialog.reset();
     form = std::make_unique<TLumbrafixForm>(Folder());
-    EXPECT_EQ(form->ExtensionList, TStringList{"new;New database;New program;Unix"});
-}
-
-TEST_F(UpdateDialogTest, SecondDownloadTheSameDayShowsThePlainDate) {
-    const std::string newBytes = Encipher(kNewPlain, BuildDatabaseKey());
-    ScriptedServer first;
-    first.ReceiveUntil("\r\n\r\n").Send(Ok(newBytes)).Close();
-    DownloadFrom(first, Folder());
-    ScriptedServer second;
-    second.ReceiveUntil("\r\n\r\n").Send(Ok(oldBytes)).Close();
-    second.Start();
-    dialog->DownloadUrl = "http://127.0.0.1:" + std::to_string(second.Port()) + "/marbelin_ext.txt";
-    dialog->btDownLoad->click();
-
-    EXPECT_EQ(DatabaseBytes(), oldBytes);
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text, SuccessText(Today()));
-    EXPECT_EQ(dialog->lbxVersion->text(), Today());
-    EXPECT_TRUE(dialog->lbxVersion->font().bold());
-}
-
-TEST_F(UpdateDialogTest, UnknownLengthKeepsTheBarsMaximumAtZero) {
-    const std::string newBytes = Encipher(kNewPlain, BuildDatabaseKey());
-    ScriptedServer server;
-    server.ReceiveUntil("\r\n\r\n")
-        .Send(Response("HTTP/1.1 200 OK\r\nConnection: close", newBytes))
-        .Close();
-    DownloadFrom(server, Folder());
-    EXPECT_EQ(dialog->ProgressBarhttpDownload->maximum(), 0);
-    EXPECT_EQ(DatabaseBytes(), newBytes);
+    EXPECT_EQ(form->ExtensionList, TStringList{"two;Two;Two;Mac"});
 }
 
 struct BrokenRow {
     std::string name;
-    std::string response;  // empty: the server says nothing and keeps the connection open
-    bool resetAfter = false;
+    std::string response;  // empty: the server stays silent
 };
 
 class BrokenDownload : public UpdateDialogTest, public testing::WithParamInterface<BrokenRow> {};
@@ -195,67 +142,55 @@ TEST_P(BrokenDownload, KeepsTheOldDatabaseAndShowsOnlyTheFailure) {
     server.ReceiveUntil("\r\n\r\n").Send(GetParam().response);
     if (GetParam().response.empty()) {
         server.WaitForRelease();
-    } else if (GetParam().resetAfter) {
-        server.Reset();
-    } else {
-        server.Close();
     }
-    server.Start();
-    OpenDialog(Folder(), server.Port());
-    dialog->IdHTTP.ReadTimeout = 300;
-    dialog->btDownLoad->click();
-    server.Release();
-    ExpectOldDatabaseAndOnlyTheFailure();
+    server.Close();
+    Download(server);
+    EXPECT_EQ(DatabaseBytes(), oldBytes);
+    EXPECT_EQ(FilesInFolder(), 1u);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].kind, "error");
+    EXPECT_EQ(boxes.shown[0].text, Text(txDownloadFailed) + "\r\n" + Text(txDownloadFailedHint));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
-
-const std::string kNewBody = Encipher(kNewPlain, BuildDatabaseKey());
 
 INSTANTIATE_TEST_SUITE_P(
     Responses, BrokenDownload,
     testing::Values(
-        BrokenRow{"NotFound", Response("HTTP/1.1 404 Not Found\r\nContent-Length: 9", "not found")},
-        BrokenRow{"Redirect", Response("HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1/x\r\n"
-                                       "Content-Length: 0",
-                                       "")},
-        BrokenRow{"CloseMidBody",
-                  Response("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(kNewBody.size()),
-                           kNewBody.substr(0, 16))},
-        BrokenRow{"ResetMidBody", Ok(kNewBody).substr(0, 60), true},
+        BrokenRow{"NotFound", "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"},
+        BrokenRow{"Redirect", "HTTP/1.1 302 Found\r\nLocation: /x\r\nContent-Length: 0\r\n\r\n"},
+        BrokenRow{"ShortBody", Ok(kNewBody.substr(0, 16), std::to_string(kNewBody.size()))},
         BrokenRow{"HtmlPage", Ok("<html><body><h1>Welcome</h1></body></html>\n")},
-        BrokenRow{"EmptyBody", Ok("")},
-        BrokenRow{"NoContent", Response("HTTP/1.1 204 No Content", "")}, BrokenRow{"Stalled", ""}),
+        BrokenRow{"EmptyBody", Ok("")}, BrokenRow{"NoContent", "HTTP/1.1 204 No Content\r\n\r\n"},
+        BrokenRow{"Stalled", ""}),
     RowName());
 
 TEST_F(UpdateDialogTest, UnwritableFolderSendsNoRequest) {
     ScriptedServer server;
-    server.ReceiveUntil("\r\n\r\n").Send(Ok(oldBytes)).Close();
-    // Nobody may create files in the root of sysfs, not even the superuser the tests may run as.
-    DownloadFrom(server, "/sys/");
+    server.ReceiveUntil("\r\n\r\n").Send(Ok(kNewBody)).Close();
+    Download(server, "/sys/");  // not even the superuser may create files there
     EXPECT_TRUE(server.Received().empty());
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, FailureText());
+    EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 TEST_F(UpdateDialogTest, ClosingDuringTheTransferStopsItAndKeepsTheOldDatabase) {
     const std::string body = Encipher(std::string(100000, 'x'), BuildDatabaseKey());
     ScriptedServer server;
-    // Progress is reported for every 32 KiB block; the second block comes after the timer.
+    // Progress comes for each 32 KiB block; the second block arrives after the timer is due.
+    const std::string response = Ok(body);
     server.ReceiveUntil("\r\n\r\n")
-        .Send(Ok(body).substr(0, 40000))
+        .Send(response.substr(0, 40000))
         .Pause(200)
-        .Send(Ok(body).substr(40000, 40000))
-        .WaitForRelease();
-    server.Start();
-    OpenDialog(Folder(), server.Port());
+        .Send(response.substr(40000, 40000))
+        .Pause(200)
+        .Send(response.substr(80000))
+        .Close();
     bool secondStartRefused = false;
-    QTimer::singleShot(50, dialog.get(), [&] {
+    QTimer::singleShot(50, form.get(), [&] {
         secondStartRefused = !dialog->btDownLoad->isEnabled() && dialog->Transferring();
         dialog->btDownLoadClick();
         dialog->close();
     });
-    dialog->btDownLoad->click();
-    server.Release();
-
+    Download(server);
     EXPECT_TRUE(secondStartRefused);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(boxes.shown.empty());
