@@ -11,6 +11,7 @@ packages=(
     clang-format                                   # the format target
     fonts-liberation fonts-comic-neue              # stand-ins for the designed fonts
     xvfb xauth x11-utils                           # end-to-end runs without a display
+    nginx-light curl                               # HTTP client tests and fetch benchmark
 )
 
 missing=()

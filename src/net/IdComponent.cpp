@@ -34,13 +34,20 @@ TIdComponent::~TIdComponent() {
     TIdStackPosix::Release();
 }
 
+// The level comes back down however a handler leaves, so that one that throws (a progress
+// handler that runs the event loop, say) doesn't swallow later begins or mix up totals.
 void TIdComponent::BeginWork(TWorkMode mode, std::int64_t maximum) {
     TWorkInfo& work = works_[mode];
     if (++work.level == 1) {
         work.maximum = maximum;
         work.count = 0;
         if (OnWorkBegin) {
-            OnWorkBegin(*this, mode, maximum);
+            try {
+                OnWorkBegin(*this, mode, maximum);
+            } catch (...) {
+                --work.level;  // the caller won't end a work that failed to begin
+                throw;
+            }
         }
     }
 }
@@ -60,10 +67,9 @@ void TIdComponent::EndWork(TWorkMode mode) {
     if (work.level == 0) {
         return;  // an unmatched end must not swallow the next begin
     }
-    if (work.level == 1 && OnWorkEnd) {
+    if (--work.level == 0 && OnWorkEnd) {
         OnWorkEnd(*this, mode);
     }
-    --work.level;
 }
 
 void TIdComponent::DoStatus(TIdStatus status, const std::string& argument) {

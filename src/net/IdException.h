@@ -45,7 +45,7 @@ public:
     EIdConnectTimeout();
 };
 
-// A failure that the connect thread reported; carries that failure's message.
+// A connect with a time-out that failed; carries that failure's message.
 class EIdConnectException : public EIdException {
 public:
     using EIdException::EIdException;

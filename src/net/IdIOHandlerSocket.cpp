@@ -2,16 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <chrono>
 #include <string_view>
 
-#include "net/IdConnectThread.h"
 #include "net/IdException.h"
 #include "net/IdStack.h"
 
 namespace {
 
-constexpr int kWaitStepMs = 125;
 constexpr int kBlockingConnect = 0;
 constexpr int kDefaultTimeout = -1;
 
@@ -65,28 +62,17 @@ std::string TIdIOHandlerSocket::ResolveHost(const std::string& host) {
     return GStack().ResolveHost(host);
 }
 
+// A non-blocking connect watched with poll: the time-out holds from the start, and nothing
+// is left running behind the caller when it runs out.
 void TIdIOHandlerSocket::ConnectWithTimeout(int timeoutMs) {
-    using Clock = std::chrono::steady_clock;
-    const bool unlimited = timeoutMs < 0;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
-    TIdConnectThread thread(*binding_);
-    for (;;) {
-        int step = kWaitStepMs;
-        if (!unlimited) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            step = std::clamp(static_cast<int>(left.count()), 0, kWaitStepMs);
-        }
-        if (thread.WaitFor(step)) {
-            break;
-        }
-        if (!unlimited && Clock::now() >= deadline) {
-            thread.Stop();
-            throw EIdConnectTimeout();
-        }
+    bool connected = false;
+    try {
+        connected = binding_->ConnectWithin(timeoutMs);
+    } catch (const EIdSocketError& error) {
+        throw EIdConnectException(error.Message());
     }
-    if (!thread.ErrorMessage().empty()) {
-        throw EIdConnectException(thread.ErrorMessage());
+    if (!connected) {
+        throw EIdConnectTimeout();
     }
 }
 

@@ -30,10 +30,8 @@ void TIdSocketHandle::Connect() {
     GStack().Connect(handle_, peerIP_, peerPort_);
 }
 
-void TIdSocketHandle::Abort() {
-    if (HandleAllocated()) {
-        GStack().Shutdown(handle_);
-    }
+bool TIdSocketHandle::ConnectWithin(int timeoutMs) {
+    return GStack().ConnectWithin(handle_, peerIP_, peerPort_, timeoutMs);
 }
 
 void TIdSocketHandle::CloseSocket() {

@@ -19,8 +19,8 @@ public:
     void SetPeer(const std::string& ip, int port);
     // Connects to the peer and blocks until the system answers.
     void Connect();
-    // Breaks off a blocking call on the socket from another thread; the socket stays allocated.
-    void Abort();
+    // Connects within the time-out (negative: without limit); false when it ran out first.
+    bool ConnectWithin(int timeoutMs);
     void CloseSocket();
 
     std::ptrdiff_t Recv(void* buffer, std::size_t count);

@@ -1,12 +1,14 @@
 #include "net/IdStack.h"
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cassert>
 #include <cerrno>
 #include <memory>
@@ -122,6 +124,9 @@ constexpr ErrorText kErrorTexts[] = {
 };
 
 sockaddr_in MakeAddress(const std::string& ip, int port) {
+    if (port < 0 || port > 65535) {
+        throw EIdInvalidPort(std::to_string(port));
+    }
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<std::uint16_t>(port));
@@ -190,6 +195,32 @@ void TIdStackPosix::Connect(int socket, const std::string& ip, int port) {
     }
 }
 
+bool TIdStackPosix::ConnectWithin(int socket, const std::string& ip, int port, int timeoutMs) {
+    const sockaddr_in address = MakeAddress(ip, port);
+    const int flags = ::fcntl(socket, F_GETFL);
+    ::fcntl(socket, F_SETFL, flags | O_NONBLOCK);
+    int error = 0;
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        error = errno;
+    }
+    if (error == EINPROGRESS) {
+        pollfd entry{socket, POLLOUT, 0};
+        const auto ready =
+            RetryInterrupted([&] { return ::poll(&entry, 1, std::max(timeoutMs, -1)); });
+        if (ready == 0) {
+            ::fcntl(socket, F_SETFL, flags);
+            return false;
+        }
+        socklen_t length = sizeof error;
+        ::getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &length);
+    }
+    ::fcntl(socket, F_SETFL, flags);
+    if (error != 0) {
+        RaiseSocketError(WinsockErrorFromErrno(error));
+    }
+    return true;
+}
+
 std::ptrdiff_t TIdStackPosix::Recv(int socket, void* buffer, std::size_t count) {
     return RetryInterrupted([&] { return ::recv(socket, buffer, count, 0); });
 }
@@ -206,10 +237,6 @@ bool TIdStackPosix::Readable(int socket, int timeoutMs) {
         RaiseSocketError(LastError());
     }
     return result > 0;
-}
-
-void TIdStackPosix::Shutdown(int socket) {
-    ::shutdown(socket, SHUT_RDWR);
 }
 
 void TIdStackPosix::Close(int socket) {

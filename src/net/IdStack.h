@@ -20,6 +20,9 @@ public:
     int NewSocket();
     void Bind(int socket, const std::string& ip, int port);
     void Connect(int socket, const std::string& ip, int port);
+    // Connects without blocking longer than timeoutMs (negative: without limit); false when
+    // the time ran out first. The socket is left blocking again either way.
+    bool ConnectWithin(int socket, const std::string& ip, int port, int timeoutMs);
     // Both return the byte count, or -1 with LastError() telling why. Sending never raises
     // SIGPIPE: a peer that has gone shows up as an error number.
     std::ptrdiff_t Recv(int socket, void* buffer, std::size_t count);
@@ -27,8 +30,6 @@ public:
     // Waits until the socket has data or an end to report; a negative time-out waits without
     // limit. False when the time ran out.
     bool Readable(int socket, int timeoutMs);
-    // Aborts whatever is under way on the socket, also a connect blocked in another thread.
-    void Shutdown(int socket);
     void Close(int socket);
 
     // The error number of the last failed call of this thread, Windows sockets numbering.

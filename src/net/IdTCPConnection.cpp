@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <new>
+#include <stdexcept>
 
 #include "net/IdException.h"
 #include "net/IdStack.h"
@@ -62,6 +64,7 @@ void TIdTCPConnection::CloseSocket() {
 
 void TIdTCPConnection::Disconnect() {
     writeBuffer_.reset();
+    inputBuffer_.Clear();
     if (!ioHandler_) {
         return;
     }
@@ -116,14 +119,22 @@ int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, boo
     return received;
 }
 
+std::size_t TIdTCPConnection::ReceiveSize() const {
+    if (RecvBufferSize < 1) {
+        return kDefaultRecvBufferSize;
+    }
+    return static_cast<std::size_t>(std::min(RecvBufferSize, kMaxRecvBufferSize));
+}
+
 int TIdTCPConnection::ReceiveOnce() {
-    const auto room = static_cast<std::size_t>(RecvBufferSize);
+    const std::size_t room = ReceiveSize();
     const std::ptrdiff_t received = ioHandler_->Recv(inputBuffer_.Reserve(room), room);
     if (received < 0) {
         const int error = GStack().LastError();
-        if (error == kShutDown || error == kConnectionAborted) {
+        // The socket is of no further use, so it must not look connected any more.
+        if (error == kShutDown || error == kConnectionAborted || error == kConnectionReset) {
             CloseSocket();
-            if (inputBuffer_.Size() > 0) {
+            if (error != kConnectionReset && inputBuffer_.Size() > 0) {
                 return 0;
             }
         }
@@ -208,7 +219,7 @@ void TIdTCPConnection::ReadStream(TStream& stream, std::int64_t byteCount,
                                   bool readUntilDisconnect) {
     const bool untilDisconnect = readUntilDisconnect || byteCount < 0;
     if (byteCount >= 0) {
-        stream.SetSize(stream.Position() + byteCount);
+        PresizeStream(stream, byteCount);
     }
     BeginWork(wmRead, untilDisconnect ? 0 : byteCount);
     try {
@@ -221,6 +232,22 @@ void TIdTCPConnection::ReadStream(TStream& stream, std::int64_t byteCount,
     EndBlockRead(stream);
 }
 
+// The count comes from the peer (a Content-Length, a chunk size): it must neither overflow
+// nor let an allocation failure escape as something other than a connection error.
+void TIdTCPConnection::PresizeStream(TStream& stream, std::int64_t byteCount) {
+    const std::int64_t position = stream.Position();
+    if (byteCount > std::numeric_limits<std::int64_t>::max() - position) {
+        throw EIdStreamSizeError(byteCount);
+    }
+    try {
+        stream.SetSize(position + byteCount);
+    } catch (const std::bad_alloc&) {
+        throw EIdStreamSizeError(byteCount);
+    } catch (const std::length_error&) {
+        throw EIdStreamSizeError(byteCount);
+    }
+}
+
 void TIdTCPConnection::ReadBlocks(TStream& stream, std::int64_t remaining, bool untilDisconnect) {
     const auto buffered = std::min<std::int64_t>(remaining, inputBuffer_.Size());
     if (buffered > 0) {
@@ -229,7 +256,7 @@ void TIdTCPConnection::ReadBlocks(TStream& stream, std::int64_t remaining, bool 
     }
     while (remaining > 0 && Connected()) {
         const auto block =
-            static_cast<std::size_t>(std::min<std::int64_t>(remaining, RecvBufferSize));
+            static_cast<std::size_t>(std::min<std::int64_t>(remaining, ReceiveSize()));
         try {
             WaitForInput(block);
         } catch (const EIdConnClosedGracefully&) {
@@ -284,6 +311,9 @@ void TIdTCPConnection::WriteLn(std::string_view text) {
 }
 
 void TIdTCPConnection::OpenWriteBuffer(int threshold) {
+    if (writeBuffer_ && !writeBuffer_->empty()) {
+        FlushWriteBuffer();
+    }
     writeBuffer_.emplace();
     writeThreshold_ = threshold;
 }

@@ -23,6 +23,8 @@ class TIdTCPConnection : public TIdComponent {
 public:
     static constexpr int kTimeoutDefault = -1;   // use ReadTimeout
     static constexpr int kTimeoutInfinite = -2;  // wait without limit
+    static constexpr int kDefaultRecvBufferSize = 32768;
+    static constexpr int kMaxRecvBufferSize = 64 << 20;
 
     TIdTCPConnection();
     ~TIdTCPConnection() override;
@@ -31,11 +33,14 @@ public:
     std::function<void(TIdTCPConnection& sender)> OnDisconnected;
 
     int ReadTimeout = 0;  // milliseconds; 0 waits without limit
-    int RecvBufferSize = 32768;
+    // Bytes asked for in one receive and moved in one block; sizes below 1 mean the default
+    // and sizes above kMaxRecvBufferSize that maximum.
+    int RecvBufferSize = kDefaultRecvBufferSize;
     int MaxLineLength = 16384;  // 0 = no limit
     TIdMaxLineAction MaxLineAction = maException;
 
-    // Closes the socket and frees the socket handler; harmless when nothing is open.
+    // Closes the socket, frees the socket handler and drops unread input; harmless when
+    // nothing is open.
     void Disconnect();
     bool Connected();
     // Finds out whether the connection has ended. Raises EIdConnClosedGracefully when it
@@ -57,14 +62,16 @@ public:
     // Waits until count bytes are buffered, copies and consumes them.
     void ReadBuffer(void* buffer, std::size_t count);
     // Reads byteCount bytes, or with readUntilDisconnect everything until the peer closes,
-    // into the stream from its position. A known count sets the stream's size once ahead.
-    // A negative count reads until the peer closes as well.
+    // into the stream from its position. A known count sets the stream's size once ahead;
+    // EIdStreamSizeError when the stream cannot take it. A negative count reads until the
+    // peer closes as well.
     void ReadStream(TStream& stream, std::int64_t byteCount = -1, bool readUntilDisconnect = false);
 
     void WriteBuffer(const void* buffer, std::size_t count);
     void Write(std::string_view text);
     void WriteLn(std::string_view text = {});
-    // Collects writes until CloseWriteBuffer, or until threshold bytes are collected.
+    // Collects writes until CloseWriteBuffer, or until threshold bytes are collected. Bytes
+    // collected by a buffer already open are sent first.
     void OpenWriteBuffer(int threshold = -1);
     void CloseWriteBuffer();
 
@@ -82,6 +89,8 @@ private:
     void CloseSocket();
     void DoOnDisconnected();
     int ReceiveOnce();
+    std::size_t ReceiveSize() const;
+    void PresizeStream(TStream& stream, std::int64_t byteCount);
     void ConsumeInput(std::size_t count);
     std::string TakeLine(std::size_t length, std::size_t terminatorLength);
     void WaitForInput(std::size_t count);

@@ -208,3 +208,19 @@ int ListenOnLoopback(int backlog, int* port) {
     *port = ntohs(address.sin_port);
     return fd;
 }
+
+FullListener::FullListener() {
+    listener_ = ListenOnLoopback(0, &port_);
+    for (int& filler : fillers_) {
+        filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        const sockaddr_in address = LoopbackAddress(port_);
+        ::connect(filler, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    }
+}
+
+FullListener::~FullListener() {
+    for (int filler : fillers_) {
+        ::close(filler);
+    }
+    ::close(listener_);
+}

@@ -74,3 +74,20 @@ int UnusedLocalPort();
 struct sockaddr_in LoopbackAddress(int port);
 // A socket listening on 127.0.0.1 at an ephemeral port, which goes to *port.
 int ListenOnLoopback(int backlog, int* port);
+
+// A listener on 127.0.0.1 that never accepts and whose queue is full: the system drops further
+// connection requests, so a connect to it neither succeeds nor fails.
+class FullListener {
+public:
+    FullListener();
+    ~FullListener();
+    FullListener(const FullListener&) = delete;
+    FullListener& operator=(const FullListener&) = delete;
+
+    int Port() const { return port_; }
+
+private:
+    int listener_ = -1;
+    int port_ = 0;
+    int fillers_[3] = {-1, -1, -1};
+};
