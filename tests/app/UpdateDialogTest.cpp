@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "LocalNginx.h"
 #include "MainWindowFixture.h"
 #include "ScriptedServer.h"
 #include "app/fInternetUpdate.h"
@@ -58,16 +59,20 @@ protected:
         return bytes.str();
     }
 
-    // Opens the dialog on `folder` and downloads once from a server that runs `script`.
-    void Download(ScriptedServer& script, const std::string& folder = {}) {
-        script.Start();
+    // Downloads once from `url`, opening the dialog on `folder` first when it is not open.
+    void Download(const std::string& url, const std::string& folder = {}) {
         if (!dialog) {
             dialog = std::make_unique<TformUpdate>(folder.empty() ? Folder() : folder, form.get());
             dialog->IdHTTP.ReadTimeout = 300;
             dialog->show();
         }
-        dialog->DownloadUrl = "http://127.0.0.1:" + std::to_string(script.Port()) + "/";
+        dialog->DownloadUrl = url;
         dialog->btDownLoad->click();
+    }
+    // The same from a scripted server, which is released when the download is over.
+    void Download(ScriptedServer& script, const std::string& folder = {}) {
+        script.Start();
+        Download("http://127.0.0.1:" + std::to_string(script.Port()) + "/", folder);
         script.Release();
     }
 
@@ -99,9 +104,12 @@ TEST_F(UpdateDialogTest, ShowsTheLocalDateAndLinksInTheCurrentLanguage) {
 }
 
 TEST_F(UpdateDialogTest, SuccessReplacesTheFileMarksTheNewDayOnceAndTakesEffectAtNextStart) {
-    ScriptedServer first;
-    first.ReceiveUntil("\r\n\r\n").Send(Ok(kNewBody)).Close();
-    Download(first);
+    LocalNginx nginx;
+    if (!nginx.Available()) {
+        GTEST_SKIP() << "Debian's nginx is needed for this test";
+    }
+    nginx.AddFile("marbelin_ext.txt", kNewBody);
+    Download(nginx.Url("/marbelin_ext.txt"));
     EXPECT_EQ(DatabaseBytes(), kNewBody);
     EXPECT_EQ(FilesInFolder(), 1u);
     EXPECT_EQ(boxes.shown.size(), 1u);
