@@ -3,11 +3,14 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 
 #include <fstream>
 #include <sstream>
@@ -19,6 +22,8 @@
 #include "controls/BitBtn.h"
 #include "db/CipherTestSupport.h"
 #include "db/DatabaseKey.h"
+#include "net/DatabaseUpdate.h"
+#include "net/UpdateSettings.h"
 #include "platform/AnsiQt.h"
 #include "platform/Browser.h"
 #include "support/RowName.h"
@@ -27,12 +32,18 @@
 
 namespace {
 
-const std::string kNewBody = Encipher("new;New;New;Unix\r\n", BuildDatabaseKey());
+// 23 plain bytes: the last block carries the highest count a database can have, 7.
+const std::string kNewBody = Encipher("new;New type;New;Unix\r\n", BuildDatabaseKey());
 const QDate kOldDay(2020, 1, 2);
 
 std::string Ok(const std::string& body, const std::string& length = "") {
     return "HTTP/1.1 200 OK\r\nContent-Length: " +
            (length.empty() ? std::to_string(body.size()) : length) + "\r\n\r\n" + body;
+}
+
+// A database whose last block deciphers to the given byte count.
+std::string WithFinalCount(char count) {
+    return Encipher("1234567" + std::string(1, count), BuildDatabaseKey()).substr(0, 8);
 }
 
 QString ShortDate(const QDate& day) {
@@ -167,6 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenRow{"NotFound", "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"},
         BrokenRow{"Redirect", "HTTP/1.1 302 Found\r\nLocation: /x\r\nContent-Length: 0\r\n\r\n"},
         BrokenRow{"ShortBody", Ok(kNewBody.substr(0, 16), std::to_string(kNewBody.size()))},
+        BrokenRow{"CutAtBlock", Ok(kNewBody.substr(0, 8))},
+        BrokenRow{"FinalCountEight", Ok(WithFinalCount(8))},
         BrokenRow{"HtmlPage", Ok("<html><body><h1>Welcome</h1></body></html>\n")},
         BrokenRow{"EmptyBody", Ok("")}, BrokenRow{"NoContent", "HTTP/1.1 204 No Content\r\n\r\n"},
         BrokenRow{"Stalled", ""}),
@@ -204,4 +217,30 @@ TEST_F(UpdateDialogTest, ClosingDuringTheTransferStopsItAndKeepsTheOldDatabase) 
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(DatabaseBytes(), oldBytes);
     EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(UpdateDialogTest, ProcessKilledMidDownloadLeavesTheOldDatabaseLoadable) {
+    const std::string body = Encipher(std::string(100000, 'n'), BuildDatabaseKey());
+    ScriptedServer server;
+    server.ReceiveUntil("\r\n\r\n").Send(Ok(body).substr(0, 40000)).WaitForRelease();
+    server.Start();
+    const pid_t child = ::fork();
+    if (child == 0) {  // the download alone, without windows
+        TIdHTTP http;
+        ApplyUpdateSettings(http);
+        const std::string url = "http://127.0.0.1:" + std::to_string(server.Port()) + "/";
+        ReceiveDatabaseFile(DatabasePath(), [&](TStream& out) { http.Get(url, out); });
+        ::_exit(0);
+    }
+    // The body has begun once the temporary file beside the database exists.
+    for (int wait = 0; wait < 1000 && FilesInFolder() < 2; ++wait) {
+        QTest::qWait(5);
+    }
+    EXPECT_EQ(FilesInFolder(), 2u);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    server.Release();
+    EXPECT_EQ(DatabaseBytes(), oldBytes);
+    form = std::make_unique<TLumbrafixForm>(Folder());
+    EXPECT_EQ(form->ExtensionList, TStringList{"old;Old;Old;Win"});
 }
