@@ -23,6 +23,7 @@
 namespace {
 
 constexpr const char* kDatabaseFileName = "marbelin_ext.txt";
+constexpr int kIdleProgressMaximum = 100;
 
 // Raised from the progress handler when the dialog is closed during a transfer, to unwind
 // the transfer; the partly received file is then thrown away.
@@ -144,6 +145,7 @@ void TformUpdate::DownloadDatabase() {
     } else {
         MessageBoxes().MessageDlg(Text(txDownloadFailed) + "\r\n" + Text(txDownloadFailedHint),
                                   TMsgDlgType::mtError);
+        ProgressBarhttpDownload->setValue(0);
     }
 }
 
@@ -154,6 +156,10 @@ void TformUpdate::EndTransfer() {
     if (workCursor_) {
         RestoreDefaultCursor();
         workCursor_ = false;
+    }
+    // A bar without a maximum shows a busy indicator; at rest it goes back to an empty bar.
+    if (ProgressBarhttpDownload->maximum() == 0) {
+        ProgressBarhttpDownload->setRange(0, kIdleProgressMaximum);
     }
     transferring_ = false;
     btDownLoad->setEnabled(true);

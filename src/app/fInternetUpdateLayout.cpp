@@ -68,7 +68,6 @@ void TformUpdate::CreateControls() {
     ProgressBarhttpDownload = new QProgressBar(this);
     ProgressBarhttpDownload->setGeometry(-8, 176, 401, 17);
     ProgressBarhttpDownload->setTextVisible(false);
-    ProgressBarhttpDownload->setRange(0, 100);
     ProgressBarhttpDownload->setValue(0);
 
     QWidget::setTabOrder(btClose, btDownLoad);

@@ -136,8 +136,13 @@ TEST_F(UpdateDialogTest, SuccessReplacesTheFileMarksTheNewDayOnceAndTakesEffectA
     ScriptedServer second;
     const std::string secondBody = Encipher("two;Two;Two;Mac\r\n", BuildDatabaseKey());
     second.ReceiveUntil("\r\n\r\n").Send("HTTP/1.1 200 OK\r\n\r\n" + secondBody).Close();
+    int maximumWhileReceiving = -1;
+    dialog->IdHTTP.OnWork = [&, shown = dialog->IdHTTP.OnWork](auto& sender, auto mode, auto n) {
+        maximumWhileReceiving = dialog->ProgressBarhttpDownload->maximum();
+        shown(sender, mode, n);
+    };
     Download(second);
-    EXPECT_EQ(dialog->ProgressBarhttpDownload->maximum(), 0);
+    EXPECT_EQ(maximumWhileReceiving, 0);
     EXPECT_EQ(DatabaseBytes(), secondBody);
     EXPECT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(dialog->lbxVersion->text(), today);
