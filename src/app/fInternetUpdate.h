@@ -63,7 +63,7 @@ public:
 
 public slots:
     // While a transfer runs, closing (button, close box or Escape) stops it first; the dialog
-    // closes once the transfer has unwound and the old database is back in its place.
+    // closes once the transfer has unwound, and the database in use stays as it was.
     void done(int result) override;
 
 protected:
