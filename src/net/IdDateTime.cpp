@@ -29,18 +29,6 @@ std::vector<std::string> Words(const std::string& text) {
     return words;
 }
 
-bool AllDigits(const std::string& word) {
-    if (word.empty()) {
-        return false;
-    }
-    for (const char c : word) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 int MonthIndex(const std::string& word) {
     for (std::size_t i = 0; i < kMonths.size(); ++i) {
         if (word.size() >= 3 && SameText(word.substr(0, 3), kMonths[i])) {

@@ -33,8 +33,9 @@ public:
     // Fetches an absolute http URL and writes the body into the destination from its
     // current position. Raises EIdHTTPProtocolException for an error status or a redirect
     // that is not followed (the destination then holds nothing new), EIdHTTPInvalidResponse
-    // for a broken response (a body that ends early among others), and the connection's
-    // errors as they come. After any failure but an error status, the connection is closed.
+    // for a broken response (a body that ends early among others; the destination may then
+    // hold part of it), and the connection's errors as they come. After any failure but an
+    // error status, the connection is closed.
     void Get(const std::string& url, TStream& destination);
 
     TIdHTTPRequest& Request() { return protocol_.Request; }

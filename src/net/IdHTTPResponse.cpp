@@ -10,18 +10,6 @@
 
 namespace {
 
-bool AllDigits(const std::string& text) {
-    if (text.empty()) {
-        return false;
-    }
-    for (const char c : text) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // A header's decimal number; nothing when the text is not one. A number beyond 64 bits is a
 // broken or hostile response.
 std::optional<std::int64_t> DecimalValue(const std::string& text, const char* header) {

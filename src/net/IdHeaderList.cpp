@@ -24,6 +24,12 @@ bool SameText(const std::string& a, const std::string& b) {
     });
 }
 
+bool AllDigits(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
+}
+
 std::size_t TIdHeaderList::Find(const std::string& name, std::size_t from) const {
     for (std::size_t i = from; i < lines_.size(); ++i) {
         const std::string& line = lines_[i];

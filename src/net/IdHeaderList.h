@@ -44,3 +44,5 @@ private:
 // Text without leading and trailing blanks and tabs.
 std::string Trim(const std::string& text);
 bool SameText(const std::string& a, const std::string& b);
+// True for a text of one or more decimal digits and nothing else.
+bool AllDigits(const std::string& text);

@@ -147,6 +147,29 @@ std::ptrdiff_t RetryInterrupted(Call call) {
     return result;
 }
 
+// Makes a socket's calls return at once for as long as it lives.
+class NonBlocking {
+public:
+    explicit NonBlocking(int socket) : socket_(socket), flags_(::fcntl(socket, F_GETFL)) {
+        ::fcntl(socket_, F_SETFL, flags_ | O_NONBLOCK);
+    }
+    ~NonBlocking() { ::fcntl(socket_, F_SETFL, flags_); }
+    NonBlocking(const NonBlocking&) = delete;
+    NonBlocking& operator=(const NonBlocking&) = delete;
+
+private:
+    int socket_;
+    int flags_;
+};
+
+// The outcome of a connect that was under way: 0 or an errno value.
+int PendingError(int socket) {
+    int error = 0;
+    socklen_t length = sizeof error;
+    ::getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &length);
+    return error;
+}
+
 }  // namespace
 
 void TIdStackPosix::Acquire() {
@@ -197,24 +220,22 @@ void TIdStackPosix::Connect(int socket, const std::string& ip, int port) {
 
 bool TIdStackPosix::ConnectWithin(int socket, const std::string& ip, int port, int timeoutMs) {
     const sockaddr_in address = MakeAddress(ip, port);
-    const int flags = ::fcntl(socket, F_GETFL);
-    ::fcntl(socket, F_SETFL, flags | O_NONBLOCK);
     int error = 0;
-    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        error = errno;
-    }
-    if (error == EINPROGRESS) {
-        pollfd entry{socket, POLLOUT, 0};
-        const auto ready =
-            RetryInterrupted([&] { return ::poll(&entry, 1, std::max(timeoutMs, -1)); });
-        if (ready == 0) {
-            ::fcntl(socket, F_SETFL, flags);
-            return false;
+    {
+        const NonBlocking nonBlocking(socket);
+        if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            error = errno;
         }
-        socklen_t length = sizeof error;
-        ::getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &length);
+        if (error == EINPROGRESS) {
+            pollfd entry{socket, POLLOUT, 0};
+            const auto ready =
+                RetryInterrupted([&] { return ::poll(&entry, 1, std::max(timeoutMs, -1)); });
+            if (ready == 0) {
+                return false;
+            }
+            error = ready < 0 ? errno : PendingError(socket);
+        }
     }
-    ::fcntl(socket, F_SETFL, flags);
     if (error != 0) {
         RaiseSocketError(WinsockErrorFromErrno(error));
     }

@@ -245,6 +245,8 @@ void TIdTCPConnection::PresizeStream(TStream& stream, std::int64_t byteCount) {
         throw EIdStreamSizeError(byteCount);
     } catch (const std::length_error&) {
         throw EIdStreamSizeError(byteCount);
+    } catch (const EStreamError&) {
+        throw EIdStreamSizeError(byteCount);  // a file that may not grow so far
     }
 }
 

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "EventLog.h"
-#include "ScriptedServer.h"
+#include "ConnectionTestSupport.h"
 #include "net/IdException.h"
 #include "net/IdTCPClient.h"
 #include "platform/Streams.h"
@@ -19,21 +18,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-class ConnectionFault : public testing::Test {
-protected:
-    void Connect() {
-        server.Start();
-        client.Host = "127.0.0.1";
-        client.Port = server.Port();
-        client.Connect();
-        log.Attach(client);
-    }
-
-    ScriptedServer server;
-    TIdTCPClient client;
-    EventLog log;
-};
 
 struct TimeoutRow {
     const char* name;
@@ -67,7 +51,7 @@ struct ThrowingHandlerRow {
     const char* throwingEvent;  // "begin", "work" or "end"
 };
 
-class ThrowingWorkHandler : public ConnectionFault,
+class ThrowingWorkHandler : public TcpConnection,
                             public testing::WithParamInterface<ThrowingHandlerRow> {};
 
 // A progress handler may throw (the update dialog's runs the event loop); the next transfer
@@ -122,7 +106,7 @@ struct BufferSizeRow {
     int size;
 };
 
-class OddReceiveBufferSize : public ConnectionFault,
+class OddReceiveBufferSize : public TcpConnection,
                              public testing::WithParamInterface<BufferSizeRow> {};
 
 TEST_P(OddReceiveBufferSize, StillReadsACountedBlock) {
@@ -140,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, OddReceiveBufferSize,
                                          BufferSizeRow{"Largest", std::numeric_limits<int>::max()}),
                          RowName());
 
-TEST_F(ConnectionFault, ReopeningTheWriteBufferSendsWhatWasCollected) {
+TEST_F(TcpConnection, ReopeningTheWriteBufferSendsWhatWasCollected) {
     server.ReceiveUntil("onetwo");
     Connect();
     client.OpenWriteBuffer();
@@ -158,7 +142,7 @@ public:
     void SetSize(std::int64_t) override { throw std::bad_alloc(); }
 };
 
-TEST_F(ConnectionFault, CountsTheDestinationCannotTakeRaiseOurOwnError) {
+TEST_F(TcpConnection, CountsTheDestinationCannotTakeRaiseOurOwnError) {
     server.Send("abc");
     Connect();
     TMemoryStream stream;
@@ -193,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(Ports, PortOutOfRange,
                                          PortRow{"WrapsToALowPort", 65536 + 80}),
                          RowName());
 
-TEST_F(ConnectionFault, DisconnectDropsInputLeftFromBefore) {
+TEST_F(TcpConnection, DisconnectDropsInputLeftFromBefore) {
     server.Send("first\r\nleft over\r\n");
     Connect();
     EXPECT_EQ(client.ReadLn(), "first");

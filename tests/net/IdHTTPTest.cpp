@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "EventLog.h"
-#include "ScriptedServer.h"
+#include "ConnectionTestSupport.h"
 #include "net/IdException.h"
 #include "net/IdHTTP.h"
 #include "net/UpdateSettings.h"
@@ -17,11 +16,6 @@ namespace {
 using Lines = std::vector<std::string>;
 
 constexpr const char* kEndOfHead = "\r\n\r\n";
-
-std::string StreamText(TMemoryStream& stream) {
-    return std::string(reinterpret_cast<const char*>(stream.Memory()),
-                       static_cast<std::size_t>(stream.Size()));
-}
 
 std::string LocalUrl(int port, const std::string& path = "/marbelin_ext.txt") {
     return "http://127.0.0.1:" + std::to_string(port) + path;
@@ -60,7 +54,6 @@ struct Exchange {
         ApplyUpdateSettings(http);
         log.Attach(http);
         outcome = Outcome([&] { http.Get(LocalUrl(server.Port()), body); });
-        error = outcome;
     }
 
     ScriptedServer server;
@@ -68,45 +61,60 @@ struct Exchange {
     TMemoryStream body;
     EventLog log;
     std::string outcome;
-    std::string error;
 };
 
 // --- Responses, whole and split at every byte ----------------------------------------------
+
+// A response of status line, header lines and body.
+std::string Reply(const std::string& status, const std::string& headers, const std::string& body) {
+    return "HTTP/1.1 " + status + "\r\n" + headers + "\r\n" + body;
+}
+
+const std::string kChunked = "Transfer-Encoding: chunked\r\n";
 
 struct ResponseRow {
     const char* name;
     std::string response;
     std::string outcome;  // see Outcome()
     std::string body;     // what the destination holds afterwards
-    Lines begins;         // the work begin events of the whole response
-    std::size_t lastWork;
+    std::string events;   // the work events of the whole response: "begin N", "work N", "end"
 };
 
-class Responses : public testing::TestWithParam<ResponseRow> {};
-
-class LongResponses : public Responses {};
-
-TEST_P(LongResponses, WholeGiveBodyOutcomeAndWorkEvents) {
-    const ResponseRow& row = GetParam();
-    Exchange exchange(row.response, std::string::npos);
-    EXPECT_EQ(exchange.outcome, row.outcome);
-    EXPECT_EQ(StreamText(exchange.body), row.body);
+// The work events of a log in short: every begin and end, and the last count before each end.
+std::string WorkSummary(const Lines& lines) {
+    std::string summary;
+    std::string lastWork;
+    for (const std::string& line : lines) {
+        if (line.rfind("status ", 0) == 0) {
+            continue;
+        }
+        if (line.rfind("work ", 0) == 0) {
+            lastWork = line.substr(10);
+            continue;
+        }
+        if (line == "end read" && !lastWork.empty()) {
+            summary += "work " + lastWork + ", ";
+        }
+        summary += line == "end read" ? "end, " : "begin " + line.substr(11) + ", ";
+        lastWork.clear();
+    }
+    return summary.substr(0, summary.empty() ? 0 : summary.size() - 2);
 }
+
+class Responses : public testing::TestWithParam<ResponseRow> {};
 
 TEST_P(Responses, WholeGiveBodyOutcomeAndWorkEvents) {
     const ResponseRow& row = GetParam();
     Exchange exchange(row.response, std::string::npos);
     EXPECT_EQ(exchange.outcome, row.outcome);
     EXPECT_EQ(StreamText(exchange.body), row.body);
-    EXPECT_EQ(exchange.log.Starting("begin"), row.begins);
-    EXPECT_EQ(exchange.log.Starting("end").size(), row.begins.size());
-    const Lines works = exchange.log.Starting("work");
-    EXPECT_EQ(works.empty() ? "" : works.back(),
-              row.begins.empty() ? "" : "work read " + std::to_string(row.lastWork));
+    EXPECT_EQ(WorkSummary(exchange.log.lines), row.events);
 }
 
+class ShortResponses : public Responses {};
+
 // A failed body may leave a different part in the destination depending on where it broke.
-TEST_P(Responses, SplitAtEveryByteGiveTheSameOutcomeAndBody) {
+TEST_P(ShortResponses, SplitAtEveryByteGiveTheSameOutcomeAndBody) {
     const ResponseRow& row = GetParam();
     for (std::size_t split = 1; split < row.response.size(); ++split) {
         Exchange exchange(row.response, split);
@@ -117,112 +125,55 @@ TEST_P(Responses, SplitAtEveryByteGiveTheSameOutcomeAndBody) {
     }
 }
 
-const std::string kOk = "HTTP/1.1 200 OK\r\n";
+const auto kShortResponses = testing::Values(
+    ResponseRow{"ContentLength5", Reply("200 OK", "Content-Length: 5\r\n", "hello"), "", "hello",
+                "begin 5, work 5, end"},
+    ResponseRow{"Chunks3And2", Reply("200 OK", kChunked, "3\r\nhel\r\n2;x=y\r\nlo\r\n0\r\n\r\n"),
+                "", "hello", "begin 3, work 3, end, begin 2, work 2, end"},
+    ResponseRow{"UntilClose", "HTTP/1.0 200 OK\r\n\r\nhello", "", "hello", "begin 0, work 5, end"},
+    ResponseRow{"ContentLength0", Reply("200 OK", "Content-Length: 0\r\n", ""), "", "", ""},
+    ResponseRow{"NoContent204", Reply("204 No Content", "", ""), "", "", ""},
+    ResponseRow{"Continue100Skipped",
+                Reply("100 Continue", "", "") + Reply("200 OK", "Content-Length: 2\r\n", "ok"), "",
+                "ok", "begin 2, work 2, end"},
+    ResponseRow{"NotFoundBodyInError", Reply("404 Not Found", "Content-Length: 4\r\n", "gone"),
+                "protocol 404", "", "begin 4, work 4, end"},
+    ResponseRow{"Found302", Reply("302 Found", "Location: /new\r\nContent-Length: 0\r\n", ""),
+                "protocol 302", "", ""},
+    ResponseRow{"OkWithLocationIsARedirect",
+                Reply("200 OK", "Location: /new\r\nContent-Length: 2\r\n", "ok"), "protocol 200",
+                "", "begin 2, work 2, end"},
+    ResponseRow{"StatusWithoutNumber", Reply("OK", "Content-Length: 0\r\n", ""), "protocol -1", "",
+                ""},
+    ResponseRow{"ClosedInsideTheHead", "HTTP/1.1 200 OK\r\nServer: x\r\n", "Undefined situation",
+                "", ""},
+    ResponseRow{"ClosedAfterTheStatusLine", "HTTP/1.1 200 OK\r\n", "closed", "", ""},
+    ResponseRow{"EarlyEndOfLength", Reply("200 OK", "Content-Length: 9\r\n", "hello"), "invalid",
+                "hello", "begin 9, work 5, end"},
+    ResponseRow{"EarlyEndInsideChunk", Reply("200 OK", kChunked, "5\r\nhel"), "invalid", "hel",
+                "begin 5, work 3, end"},
+    ResponseRow{"EarlyEndBeforeLastChunk", Reply("200 OK", kChunked, "2\r\nhe\r\n"), "invalid",
+                "he", "begin 2, work 2, end"},
+    ResponseRow{"ChunkSizeNotHexadecimal", Reply("200 OK", kChunked, "zz\r\nhello"), "invalid", "",
+                ""},
+    ResponseRow{"ChunkSizeBeyond64Bits", Reply("200 OK", kChunked, "10000000000000000\r\n"),
+                "invalid", "", ""},
+    ResponseRow{"ContentLengthBeyond64Bits",
+                Reply("200 OK", "Content-Length: 9223372036854775808\r\n", ""), "invalid", "", ""});
 
+INSTANTIATE_TEST_SUITE_P(Get, Responses, kShortResponses, RowName());
+INSTANTIATE_TEST_SUITE_P(Get, ShortResponses, kShortResponses, RowName());
 INSTANTIATE_TEST_SUITE_P(
-    Get, Responses,
-    testing::Values(
-        ResponseRow{"ContentLength5",
-                    kOk + "Content-Length: 5\r\n\r\nhello",
-                    "",
-                    "hello",
-                    {"begin read 5"},
-                    5},
-        ResponseRow{"Chunks3And2",
-                    kOk + "Transfer-Encoding: chunked\r\n\r\n3\r\nhel\r\n2;x=y\r\nlo\r\n0\r\n\r\n",
-                    "",
-                    "hello",
-                    {"begin read 3", "begin read 2"},
-                    2},
-        ResponseRow{"UntilClose", "HTTP/1.0 200 OK\r\n\r\nhello", "", "hello", {"begin read 0"}, 5},
-        ResponseRow{"ContentLength0", kOk + "Content-Length: 0\r\n\r\n", "", "", {}, 0},
-        ResponseRow{"NoContent204", "HTTP/1.1 204 No Content\r\n\r\n", "", "", {}, 0},
-        ResponseRow{"Continue100Skipped",
-                    "HTTP/1.1 100 Continue\r\n\r\n" + kOk + "Content-Length: 2\r\n\r\nok",
-                    "",
-                    "ok",
-                    {"begin read 2"},
-                    2},
-        ResponseRow{"NotFoundBodyInError",
-                    "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone",
-                    "protocol 404",
-                    "",
-                    {"begin read 4"},
-                    4},
-        ResponseRow{"Found302",
-                    "HTTP/1.1 302 Found\r\nLocation: /new\r\nContent-Length: 0\r\n\r\n",
-                    "protocol 302",
-                    "",
-                    {},
-                    0},
-        ResponseRow{"OkWithLocationIsARedirect",
-                    kOk + "Location: /new\r\nContent-Length: 2\r\n\r\nok",
-                    "protocol 200",
-                    "",
-                    {"begin read 2"},
-                    2},
-        ResponseRow{"StatusWithoutNumber",
-                    "HTTP/1.1 OK\r\nContent-Length: 0\r\n\r\n",
-                    "protocol -1",
-                    "",
-                    {},
-                    0},
-        ResponseRow{"ClosedInsideTheHead", kOk + "Server: x\r\n", "Undefined situation", "", {}, 0},
-        ResponseRow{"ClosedAfterTheStatusLine", kOk, "closed", "", {}, 0},
-        ResponseRow{"EarlyEndOfLength",
-                    kOk + "Content-Length: 9\r\n\r\nhello",
-                    "invalid",
-                    "hello",
-                    {"begin read 9"},
-                    5},
-        ResponseRow{"EarlyEndInsideChunk",
-                    kOk + "Transfer-Encoding: chunked\r\n\r\n5\r\nhel",
-                    "invalid",
-                    "hel",
-                    {"begin read 5"},
-                    3},
-        ResponseRow{"EarlyEndBeforeLastChunk",
-                    kOk + "Transfer-Encoding: chunked\r\n\r\n2\r\nhe\r\n",
-                    "invalid",
-                    "he",
-                    {"begin read 2"},
-                    2},
-        ResponseRow{"ChunkSizeNotHexadecimal",
-                    kOk + "Transfer-Encoding: chunked\r\n\r\nzz\r\nhello",
-                    "invalid",
-                    "",
-                    {},
-                    0},
-        ResponseRow{"ChunkSizeBeyond64Bits",
-                    kOk + "Transfer-Encoding: chunked\r\n\r\n10000000000000000\r\n",
-                    "invalid",
-                    "",
-                    {},
-                    0},
-        ResponseRow{"ContentLengthBeyond64Bits",
-                    kOk + "Content-Length: 9223372036854775808\r\n\r\n",
-                    "invalid",
-                    "",
-                    {},
-                    0}),
+    HeaderLines, Responses,
+    testing::Values(ResponseRow{"HeaderLine16383Accepted",
+                                Reply("200 OK",
+                                      "X: " + std::string(16380, 'a') + "\r\nContent-Length: 1\r\n",
+                                      "!"),
+                                "", "!", "begin 1, work 1, end"},
+                    ResponseRow{"HeaderLine16384TooLong",
+                                Reply("200 OK", "X: " + std::string(16381, 'a') + "\r\n", ""),
+                                "line too long", "", ""}),
     RowName());
-
-INSTANTIATE_TEST_SUITE_P(HeaderLines, LongResponses,
-                         testing::Values(ResponseRow{"HeaderLine16383Accepted",
-                                                     kOk + "X: " + std::string(16380, 'a') +
-                                                         "\r\nContent-Length: 1\r\n\r\n!",
-                                                     "",
-                                                     "!",
-                                                     {"begin read 1"},
-                                                     1},
-                                         ResponseRow{
-                                             "HeaderLine16384TooLong",
-                                             kOk + "X: " + std::string(16381, 'a') + "\r\n\r\n",
-                                             "line too long",
-                                             "",
-                                             {},
-                                             0}),
-                         RowName());
 
 // --- The request on the wire ----------------------------------------------------------------
 
@@ -244,7 +195,7 @@ protected:
 };
 
 TEST_F(HttpGet, UpdateRequestIsExactlyTheseLines) {
-    server.ReceiveUntil(kEndOfHead).Send(kOk + "Content-Length: 0\r\n\r\n").Start();
+    server.ReceiveUntil(kEndOfHead).Send(Reply("200 OK", "Content-Length: 0\r\n", "")).Start();
     EXPECT_EQ(Get(), "");
     server.Join();
     EXPECT_EQ(server.Received(),
@@ -260,10 +211,10 @@ TEST_F(HttpGet, UpdateRequestIsExactlyTheseLines) {
 
 TEST_F(HttpGet, CookiesOfOneResponseGoWithTheNextRequestOverTheSameConnection) {
     server.ReceiveUntil(kEndOfHead)
-        .Send(kOk +
-              "Set-Cookie: id=42; Path=/\r\nSet-Cookie: hidden=1\r\nContent-Length: 1\r\n\r\na")
+        .Send(Reply("200 OK",
+                    "Set-Cookie: id=42; Path=/\r\nSet-Cookie: x=1\r\nContent-Length: 1\r\n", "a"))
         .ReceiveUntil(kEndOfHead)
-        .Send(kOk + "Content-Length: 1\r\n\r\nb")
+        .Send(Reply("200 OK", "Content-Length: 1\r\n", "b"))
         .Start();
     EXPECT_EQ(Get(), "");
     EXPECT_TRUE(http.Connected());
@@ -276,7 +227,7 @@ TEST_F(HttpGet, CookiesOfOneResponseGoWithTheNextRequestOverTheSameConnection) {
 
 TEST_F(HttpGet, ConnectionCloseEndsTheConnection) {
     server.ReceiveUntil(kEndOfHead)
-        .Send(kOk + "Connection: close\r\nContent-Length: 1\r\n\r\na")
+        .Send(Reply("200 OK", "Connection: close\r\nContent-Length: 1\r\n", "a"))
         .Start();
     EXPECT_EQ(Get(), "");
     EXPECT_FALSE(http.Connected());
@@ -285,7 +236,8 @@ TEST_F(HttpGet, ConnectionCloseEndsTheConnection) {
 
 TEST_F(HttpGet, BytesBeyondTheBodyAreNotTakenForTheNextResponse) {
     server.ReceiveUntil(kEndOfHead)
-        .Send(kOk + "Content-Length: 2\r\n\r\nokHTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nbad")
+        .Send(Reply("200 OK", "Content-Length: 2\r\n",
+                    "ok" + Reply("200 OK", "Content-Length: 3\r\n", "bad")))
         .Start();
     EXPECT_EQ(Get(), "");
     // The client must connect afresh; this server takes no second connection and stays mute.
@@ -297,7 +249,7 @@ TEST_F(HttpGet, BytesBeyondTheBodyAreNotTakenForTheNextResponse) {
 }
 
 TEST_F(HttpGet, HeadBeyondItsLimitIsRefused) {
-    std::string head = kOk;
+    std::string head = "HTTP/1.1 200 OK\r\n";
     while (head.size() <= TIdHTTPProtocol::kMaxHeadBytes) {
         head += "X-Filler: " + std::string(1000, 'f') + "\r\n";
     }
@@ -321,6 +273,43 @@ TEST_F(HttpGet, ErrorBodyIsCutAtItsLimitAndTheStatusStillReported) {
         EXPECT_EQ(error.ErrorMessage().size(), TIdHTTPProtocol::kMaxErrorBodyBytes);
     }
     EXPECT_EQ(body.Size(), 0);
+}
+
+TEST_F(HttpGet, FollowedRedirectDropsItsBodyAndFetchesTheNewPlace) {
+    server.ReceiveUntil(kEndOfHead)
+        .Send(Reply("302 Found", "Location: /new/place.txt\r\nContent-Length: 5\r\n", "moved"))
+        .ReceiveUntil(kEndOfHead)
+        .Send(Reply("200 OK", "Content-Length: 3\r\n", "new"))
+        .Start();
+    http.HandleRedirects = true;
+    body.WriteBuffer("P", 1);  // the body goes after what the destination held
+    EXPECT_EQ(Get(), "");
+    EXPECT_EQ(StreamText(body), "Pnew");
+    server.Join();
+    EXPECT_NE(server.Received().find("GET /new/place.txt HTTP/1.1"), std::string::npos);
+}
+
+TEST_F(HttpGet, HandledRedirectEndsWithItsLocation) {
+    server.ReceiveUntil(kEndOfHead)
+        .Send(Reply("301 Moved", "Location: /elsewhere\r\nContent-Length: 0\r\n", ""))
+        .Start();
+    http.OnRedirect = [](TIdCustomHTTP&, std::string&, std::string&, bool& handled) {
+        handled = true;
+    };
+    EXPECT_EQ(Get(), "");
+    EXPECT_EQ(http.Response().Location, "/elsewhere");
+    EXPECT_EQ(body.Size(), 0);
+}
+
+TEST_F(HttpGet, Http10AsksForKeepAliveAndClosesWithoutIt) {
+    server.ReceiveUntil(kEndOfHead).Send(Reply("200 OK", "Content-Length: 1\r\n", "a")).Start();
+    http.ProtocolVersion = pv1_0;
+    EXPECT_EQ(Get(), "");
+    EXPECT_FALSE(http.Connected());
+    server.Join();
+    EXPECT_EQ(
+        server.Received().rfind("GET /marbelin_ext.txt HTTP/1.0\r\nConnection: keep-alive\r\n", 0),
+        0u);
 }
 
 TEST_F(HttpGet, HttpsNeedsATlsHandler) {

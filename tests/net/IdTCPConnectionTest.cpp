@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "EventLog.h"
-#include "ScriptedServer.h"
+#include "ConnectionTestSupport.h"
 #include "net/IdException.h"
 #include "net/IdTCPClient.h"
 #include "platform/Streams.h"
@@ -15,35 +14,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::string Pattern(std::size_t length) {
-    std::string bytes(length, '\0');
-    for (std::size_t i = 0; i < length; ++i) {
-        bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
-    }
-    return bytes;
-}
-
-std::string StreamText(TMemoryStream& stream) {
-    return std::string(reinterpret_cast<const char*>(stream.Memory()),
-                       static_cast<std::size_t>(stream.Size()));
-}
-
-class TcpConnection : public testing::Test {
-protected:
-    // Starts the scripted server and connects the client to it; events are logged from here on.
-    void Connect() {
-        server.Start();
-        client.Host = "127.0.0.1";
-        client.Port = server.Port();
-        client.Connect();
-        log.Attach(client);
-    }
-
-    ScriptedServer server;
-    TIdTCPClient client;
-    EventLog log;
-};
 
 // --- Line reading ---------------------------------------------------------------------------
 
