@@ -13,6 +13,9 @@ target_sources(lumbrafix_gui PRIVATE
     app/SearchMainOptions.cpp
     app/SearchOpt.cpp
     app/SearchOpt.h
+    app/fInternetUpdate.cpp
+    app/fInternetUpdate.h
+    app/fInternetUpdateLayout.cpp
     controls/BitBtn.cpp
     controls/Edit.cpp
     platform/AnsiQt.cpp

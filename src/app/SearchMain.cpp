@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "app/fInternetUpdate.h"
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
 #include "controls/Ezhitstg_Ext.h"
@@ -249,5 +250,7 @@ void TLumbrafixForm::butExitClick() {
 }
 
 void TLumbrafixForm::btInternetDetailsClick() {
+    TformUpdate formUpdate(programFolder_, this);
+    formUpdate.exec();
     edExtension->setFocus();
 }

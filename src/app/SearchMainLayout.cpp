@@ -41,13 +41,6 @@ TEdit* NewEdit(QWidget* parent, int left, int top) {
     return edit;
 }
 
-TBitBtn* NewButton(QWidget* parent, const QRect& geometry, const char* glyph) {
-    auto* button = new TBitBtn(parent);
-    button->setGeometry(geometry);
-    button->SetGlyph(QStringLiteral(":/buttons/") + QLatin1String(glyph));
-    return button;
-}
-
 TBitBtn* NewDetailsButton(QWidget* parent, int top, const char* glyph) {
     TBitBtn* button = NewButton(parent, QRect(216, top, 75, 25), glyph);
     button->setText(QStringLiteral("Details"));

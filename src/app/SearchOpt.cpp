@@ -24,13 +24,6 @@ QRadioButton* NewRadioButton(QWidget* parent, const QRect& geometry) {
     return button;
 }
 
-TBitBtn* NewButton(QWidget* parent, const QRect& geometry, const QString& glyph) {
-    auto* button = new TBitBtn(parent);
-    button->setGeometry(geometry);
-    button->SetGlyph(glyph);
-    return button;
-}
-
 }  // namespace
 
 TFormSerachOpt::TFormSerachOpt(QWidget* parent) : QDialog(parent) {
@@ -62,8 +55,8 @@ void TFormSerachOpt::CreateControls() {
     rbSearchFieldSelected = NewRadioButton(gbxSelection, QRect(16, 24, 233, 17));
     rbHitListSelected = NewRadioButton(gbxSelection, QRect(16, 48, 217, 17));
 
-    btCancel = NewButton(this, QRect(248, 224, 91, 25), QStringLiteral(":/buttons/cancel.xpm"));
-    btOK = NewButton(this, QRect(344, 224, 75, 25), QStringLiteral(":/buttons/ok.xpm"));
+    btCancel = NewButton(this, QRect(248, 224, 91, 25), "cancel.xpm");
+    btOK = NewButton(this, QRect(344, 224, 75, 25), "ok.xpm");
     btOK->setDefault(true);
 
     QWidget* const tabOrder[] = {

@@ -24,3 +24,10 @@ QPixmap LoadTransparentGlyph(const QString& resource, const char* format) {
     pixmap.setMask(pixmap.createMaskFromColor(background, Qt::MaskInColor));
     return pixmap;
 }
+
+TBitBtn* NewButton(QWidget* parent, const QRect& geometry, const char* glyph) {
+    auto* button = new TBitBtn(parent);
+    button->setGeometry(geometry);
+    button->SetGlyph(QStringLiteral(":/buttons/") + QLatin1String(glyph));
+    return button;
+}

@@ -17,3 +17,7 @@ public:
 // when the resource is missing or unreadable. `format` names an image format that cannot be
 // told from the bytes (a bitmap resource without file header is "dib").
 QPixmap LoadTransparentGlyph(const QString& resource, const char* format = nullptr);
+
+// A button placed at `geometry` in `parent`, with the picture `glyph` from the program's
+// button pictures (e.g. "search.xpm").
+TBitBtn* NewButton(QWidget* parent, const QRect& geometry, const char* glyph);

@@ -1,0 +1,246 @@
+#include "app/fInternetUpdate.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QShowEvent>
+#include <limits>
+
+#include "app/SearchMain.h"
+#include "controls/BitBtn.h"
+#include "net/DatabaseUpdate.h"
+#include "net/UpdateSettings.h"
+#include "platform/AnsiQt.h"
+#include "platform/Application.h"
+#include "platform/Browser.h"
+#include "platform/MessageBoxes.h"
+#include "text/TextNumbers.h"
+#include "text/TextTable.h"
+
+namespace {
+
+constexpr const char* kDatabaseFileName = "marbelin_ext.txt";
+constexpr int kIdleProgressMaximum = 100;
+
+// Raised from the progress handler when the dialog is closed during a transfer, to unwind
+// the transfer; the partly received file is then thrown away.
+class EUpdateCancelled : public Exception {
+public:
+    EUpdateCancelled() : Exception("The update was cancelled") {}
+};
+
+// The date part of a date-time in the user's short date format.
+QString ShortDateText(TDateTime dateTime) {
+    const QDate date = QDate(1899, 12, 30).addDays(DayOf(dateTime));
+    return QLocale::system().toString(date, QLocale::ShortFormat);
+}
+
+}  // namespace
+
+TformUpdate::TformUpdate(std::string programFolder, QWidget* parent)
+    : QDialog(parent), programFolder_(std::move(programFolder)) {
+    CreateControls();
+    ApplyUpdateSettings(IdHTTP);
+    // A server that stops sending must not hold the program for ever.
+    IdHTTP.ReadTimeout = kInactivityTimeoutMs;
+    ConnectHandlers();
+}
+
+TformUpdate::~TformUpdate() {
+    IdHTTP.Disconnect();
+}
+
+void TformUpdate::ConnectHandlers() {
+    connect(btDownLoad, &QPushButton::clicked, this, &TformUpdate::btDownLoadClick);
+    connect(btClose, &QPushButton::clicked, this, &TformUpdate::btCloseClick);
+    IdHTTP.OnWorkBegin = [this](TIdComponent& sender, TWorkMode mode, std::int64_t maximum) {
+        IdHTTPWorkBegin(sender, mode, maximum);
+    };
+    IdHTTP.OnWork = [this](TIdComponent& sender, TWorkMode mode, std::int64_t count) {
+        IdHTTPWork(sender, mode, count);
+    };
+    IdHTTP.OnWorkEnd = [this](TIdComponent& sender, TWorkMode mode) {
+        IdHTTPWorkEnd(sender, mode);
+    };
+}
+
+std::string TformUpdate::Text(int offset) const {
+    return LoadStr(LumbrafixForm->GetLanguageBase() + offset);
+}
+
+std::string TformUpdate::DatabasePath() const {
+    return programFolder_ + kDatabaseFileName;
+}
+
+void TformUpdate::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TformUpdate::FormShow() {
+    // Without a database there is no date to show; any download then counts as newer.
+    if (LocalFileDate(DatabasePath(), ShownLocalDate)) {
+        lbxVersion->setText(ShortDateText(ShownLocalDate));
+    } else {
+        lbxVersion->clear();
+    }
+    lbxVersion->adjustSize();
+    const std::pair<QLabel*, int> captions[] = {{lbxLabel, txUpdateListOf},
+                                                {Label3, txUpdateDownloadWord},
+                                                {lbxLabelVer, txUpdateLocalVersion},
+                                                {Label1, txUpdateFromServer}};
+    for (const auto& [label, number] : captions) {
+        label->setText(ToQString(Text(number)));
+        label->adjustSize();
+    }
+    ArrangeFirstRow();
+    btDownLoad->setText(ToQString(Text(txUpdateStart)));
+    btClose->setText(ToQString(Text(txClose)));
+    setWindowTitle(ToQString(Text(txUpdateTitle)));
+}
+
+void TformUpdate::btDownLoadClick() {
+    DownloadDatabase();
+}
+
+void TformUpdate::btCloseClick() {
+    accept();
+}
+
+void TformUpdate::done(int result) {
+    if (transferring_) {
+        cancelRequested_ = true;
+        closeResult_ = result;
+        return;
+    }
+    QDialog::done(result);
+}
+
+void TformUpdate::DownloadDatabase() {
+    if (transferring_) {
+        return;
+    }
+    transferring_ = true;
+    cancelRequested_ = false;
+    btDownLoad->setEnabled(false);
+    ProgressBarhttpDownload->setValue(0);
+    bool received = false;
+    try {
+        ReceiveDatabaseFile(DatabasePath(),
+                            [this](TStream& destination) { IdHTTP.Get(DownloadUrl, destination); });
+        received = true;
+    } catch (const std::exception&) {
+        // Every failure is reported the same way below; the old database is untouched.
+    }
+    EndTransfer();
+    if (cancelRequested_) {
+        QDialog::done(closeResult_);
+    } else if (received) {
+        ReportSuccess();
+    } else {
+        MessageBoxes().MessageDlg(Text(txDownloadFailed) + "\r\n" + Text(txDownloadFailedHint),
+                                  TMsgDlgType::mtError);
+        ProgressBarhttpDownload->setValue(0);
+    }
+}
+
+// Leaves no connection open, gives back the cursor when a body transfer had taken it, and
+// lets the button start the next download.
+void TformUpdate::EndTransfer() {
+    IdHTTP.Disconnect();
+    if (workCursor_) {
+        RestoreDefaultCursor();
+        workCursor_ = false;
+    }
+    // A bar without a maximum shows a busy indicator; at rest it goes back to an empty bar.
+    if (ProgressBarhttpDownload->maximum() == 0) {
+        ProgressBarhttpDownload->setRange(0, kIdleProgressMaximum);
+    }
+    transferring_ = false;
+    btDownLoad->setEnabled(true);
+}
+
+void TformUpdate::ReportSuccess() {
+    TDateTime downloaded = ShownLocalDate;
+    LocalFileDate(DatabasePath(), downloaded);
+    MessageBoxes().MessageDlg(Text(txDownloadedBefore) + " (" +
+                                  FromQString(ShortDateText(downloaded)) + ") " +
+                                  Text(txDownloadedAfter),
+                              TMsgDlgType::mtInformation);
+    ProgressBarhttpDownload->setValue(0);
+    ShowDownloadedDate(downloaded);
+}
+
+// A later day than the one shown is marked " (updated)" in bold blue; the same day (a second
+// download) shows the plain date and keeps the label's look as it is.
+void TformUpdate::ShowDownloadedDate(TDateTime downloaded) {
+    QString text = ShortDateText(downloaded);
+    if (DayOf(downloaded) > DayOf(ShownLocalDate)) {
+        text += ToQString(Text(txUpdatedMark));
+        QFont bold = lbxVersion->font();
+        bold.setBold(true);
+        lbxVersion->setFont(bold);
+        PaintBlue(lbxVersion);
+    }
+    lbxVersion->setText(text);
+    lbxVersion->adjustSize();
+    ShownLocalDate = downloaded;
+}
+
+void TformUpdate::IdHTTPWorkBegin(TIdComponent&, TWorkMode, std::int64_t maximum) {
+    // The bar counts in int; a body beyond its range is shown in coarser steps.
+    progressDivisor_ = maximum / std::numeric_limits<int>::max() + 1;
+    ProgressBarhttpDownload->setRange(0, static_cast<int>(maximum / progressDivisor_));
+    SetHourglassCursor();
+    workCursor_ = true;
+}
+
+void TformUpdate::IdHTTPWork(TIdComponent&, TWorkMode, std::int64_t count) {
+    ProgressBarhttpDownload->setValue(static_cast<int>(
+        std::min<std::int64_t>(count / progressDivisor_, ProgressBarhttpDownload->maximum())));
+    QApplication::processEvents();
+    if (cancelRequested_) {
+        throw EUpdateCancelled();
+    }
+}
+
+void TformUpdate::IdHTTPWorkEnd(TIdComponent&, TWorkMode) {
+    RestoreDefaultCursor();
+    workCursor_ = false;
+}
+
+void TformUpdate::Label2Click() {
+    OpenInBrowser(WebsiteUrl(LumbrafixForm->GetLanguageName()));
+}
+
+void TformUpdate::Label2MouseEnter() {
+    QApplication::setOverrideCursor(Qt::PointingHandCursor);
+}
+
+void TformUpdate::Label2MouseLeave() {
+    RestoreDefaultCursor();
+}
+
+bool TformUpdate::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label2) {
+        switch (event->type()) {
+            case QEvent::Enter:
+                Label2MouseEnter();
+                break;
+            case QEvent::Leave:
+                Label2MouseLeave();
+                break;
+            case QEvent::MouseButtonRelease:
+                Label2Click();
+                break;
+            default:
+                break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

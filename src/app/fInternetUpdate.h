@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <string>
+
+#include "net/IdHTTP.h"
+#include "platform/FileDate.h"
+#include "platform/ProductSite.h"
+#include "platform/ProgramPath.h"
+#include "platform/Streams.h"
+
+class QLabel;
+class QProgressBar;
+class TBitBtn;
+
+// The update dialog: shows the date of the local database, downloads the current one from the
+// product server with a progress bar, and links to the product website. The download is
+// received beside the database and replaces it only when complete, so the database in use is
+// never damaged; the main window reads the new file at its next start.
+class TformUpdate : public QDialog {
+    Q_OBJECT
+
+public:
+    // The database is `programFolder` (with its trailing "/") + "marbelin_ext.txt".
+    explicit TformUpdate(std::string programFolder = ProgramFolder(), QWidget* parent = nullptr);
+    ~TformUpdate() override;
+
+    // How long the server may stay silent during an update before it counts as failed; also
+    // the limit for setting up the connection.
+    static constexpr int kInactivityTimeoutMs = 30000;
+
+    // Where the database is fetched; tests point it at a server on 127.0.0.1.
+    std::string DownloadUrl = DatabaseDownloadUrl();
+    TDateTime ShownLocalDate = 0;
+
+    void FormShow();
+    void btDownLoadClick();
+    void btCloseClick();
+    void IdHTTPWorkBegin(TIdComponent& sender, TWorkMode mode, std::int64_t maximum);
+    void IdHTTPWork(TIdComponent& sender, TWorkMode mode, std::int64_t count);
+    void IdHTTPWorkEnd(TIdComponent& sender, TWorkMode mode);
+    void Label2Click();
+    void Label2MouseEnter();
+    void Label2MouseLeave();
+    void DownloadDatabase();
+
+    bool Transferring() const { return transferring_; }
+
+    // Blue text (red 0, green 0, blue 255), as the link and the " (updated)" mark show.
+    static void PaintBlue(QLabel* label);
+
+    QLabel* lbxLabel = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* lbxLabelVer = nullptr;
+    QLabel* lbxVersion = nullptr;
+    QLabel* Label1 = nullptr;
+    TBitBtn* btDownLoad = nullptr;
+    TBitBtn* btClose = nullptr;
+    QProgressBar* ProgressBarhttpDownload = nullptr;
+    TIdHTTP IdHTTP;
+
+public slots:
+    // While a transfer runs, closing (button, close box or Escape) stops it first; the dialog
+    // closes once the transfer has unwound, and the database in use stays as it was.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectHandlers();
+    void ArrangeFirstRow();
+    void ShowDownloadedDate(TDateTime downloaded);
+    void ReportSuccess();
+    void EndTransfer();
+    std::string Text(int offset) const;
+    std::string DatabasePath() const;
+
+    std::string programFolder_;
+    bool transferring_ = false;
+    bool cancelRequested_ = false;
+    bool workCursor_ = false;
+    int closeResult_ = Rejected;
+    std::int64_t progressDivisor_ = 1;
+};
