@@ -9,6 +9,10 @@ target_sources(lumbrafix_gui PRIVATE
     app/SearchMain.h
     app/SearchMainDatabase.cpp
     app/SearchMainLayout.cpp
+    app/SearchMainAbout.cpp
+    app/Startup.cpp
+    app/fSplah.cpp
+    app/fSplah.h
     controls/BitBtn.cpp
     controls/Edit.cpp
     platform/AnsiQt.cpp

@@ -32,7 +32,7 @@ TLumbrafixForm::TLumbrafixForm(std::string programFolder, QWidget* parent)
     LumbrafixForm = this;
     CreateControls();
     ConnectHandlers();
-    FormCreate();
+    LanguageBase = LanguageBaseFor(GetLanguageName());
 }
 
 TLumbrafixForm::~TLumbrafixForm() {
@@ -46,6 +46,7 @@ void TLumbrafixForm::ConnectHandlers() {
     connect(butExit, &QPushButton::clicked, this, &TLumbrafixForm::butExitClick);
     connect(btInternetDetails, &QPushButton::clicked, this,
             &TLumbrafixForm::btInternetDetailsClick);
+    connect(btAbout, &QPushButton::clicked, this, &TLumbrafixForm::btAboutClick);
 }
 
 std::string TLumbrafixForm::GetLanguageName() const {
@@ -57,7 +58,6 @@ std::string TLumbrafixForm::Text(int offset) const {
 }
 
 void TLumbrafixForm::FormCreate() {
-    LanguageBase = LanguageBaseFor(GetLanguageName());
     SetApplicationTitle(Text(txTitle));
     HitList.clear();
     ExtensionList.clear();
@@ -71,7 +71,6 @@ void TLumbrafixForm::FormCreate() {
     lbxHits->clear();
     SetHourglassCursor();
     LoadExtensionDatabase();
-    RestoreDefaultCursor();
 }
 
 void TLumbrafixForm::showEvent(QShowEvent* event) {

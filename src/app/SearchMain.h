@@ -22,17 +22,22 @@ class TLumbrafixForm : public QDialog {
     Q_OBJECT
 
 public:
-    // Builds the window and loads the database from `programFolder` (with its trailing "/").
+    // Builds the window and settles the language; FormCreate then loads the database from
+    // `programFolder` (with its trailing "/"). StartLumbrafix (Startup.h) runs both.
     explicit TLumbrafixForm(std::string programFolder = ProgramFolder(), QWidget* parent = nullptr);
     ~TLumbrafixForm() override;
 
     int GetLanguageBase() const { return LanguageBase; }
     std::string GetLanguageName() const;
 
+    // The start-up work behind the splash: application title, empty lists and flags, and the
+    // database load under the hourglass, which the caller restores.
+    void FormCreate();
     void RefreshCaptions();
     void butSearchClick();
     void butExitClick();
     void btInternetDetailsClick();
+    void btAboutClick();
 
     // Controls, named as the layout names them.
     QFrame* SearchPanel = nullptr;
@@ -76,7 +81,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FormCreate();
     void FormShow();
     void CreateControls();
     void CreateSearchPanel();

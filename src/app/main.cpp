@@ -1,14 +1,16 @@
 // Lumbrafix: looks up file extensions in an offline database.
 
 #include "app/SearchMain.h"
+#include "app/Startup.h"
 #include "platform/Application.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
     InstallFontSubstitutes();
     SetApplicationTitle("Lumbrafix v1.2");
-    TLumbrafixForm form;
-    QObject::connect(&form, &QDialog::finished, &application, &QApplication::quit);
-    form.show();
+    SetProgramIcon();
+    const std::unique_ptr<TLumbrafixForm> form = StartLumbrafix();
+    QObject::connect(form.get(), &QDialog::finished, &application, &QApplication::quit);
+    form->show();
     return TApplication::exec();
 }
