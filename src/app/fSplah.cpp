@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFile>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
@@ -230,6 +229,5 @@ std::unique_ptr<TFormSplash> ShowSplash(TLumbrafixForm& mainWindow) {
     splash->show();
     untilPainted.exec(QEventLoop::ExcludeUserInputEvents);
     splash->removeEventFilter(&watch);
-    QGuiApplication::sync();
     return splash;
 }
