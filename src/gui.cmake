@@ -13,6 +13,9 @@ target_sources(lumbrafix_gui PRIVATE
     app/Startup.cpp
     app/fSplah.cpp
     app/fSplah.h
+    app/SearchMainOptions.cpp
+    app/SearchOpt.cpp
+    app/SearchOpt.h
     controls/BitBtn.cpp
     controls/Edit.cpp
     platform/AnsiQt.cpp

@@ -14,6 +14,7 @@
 #include "platform/Application.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemLanguage.h"
+#include "settings/Settings.h"
 #include "text/Language.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
@@ -47,10 +48,21 @@ void TLumbrafixForm::ConnectHandlers() {
     connect(btInternetDetails, &QPushButton::clicked, this,
             &TLumbrafixForm::btInternetDetailsClick);
     connect(btAbout, &QPushButton::clicked, this, &TLumbrafixForm::btAboutClick);
+    connect(btSearchDetails, &QPushButton::clicked, this, &TLumbrafixForm::btSearchDetailsClick);
 }
 
-std::string TLumbrafixForm::GetLanguageName() const {
-    return LanguageNameFromSystemName(SystemLanguageName());
+std::string TLumbrafixForm::SystemLanguageName() {
+    return ::SystemLanguageName();
+}
+
+std::string TLumbrafixForm::GetLanguageName() {
+    return ChooseLanguageName(SystemLanguageName(), ReadStoredLanguage());
+}
+
+void TLumbrafixForm::StoreLanguage(const std::string& languageName) {
+    if (WriteStoredLanguage(languageName)) {
+        LanguageBase = LanguageBaseFor(languageName);
+    }
 }
 
 std::string TLumbrafixForm::Text(int offset) const {

@@ -28,7 +28,11 @@ public:
     ~TLumbrafixForm() override;
 
     int GetLanguageBase() const { return LanguageBase; }
-    std::string GetLanguageName() const;
+    static std::string SystemLanguageName();
+    static std::string GetLanguageName();
+    // Stores the machine-wide language choice ("German" or "English") and switches the texts'
+    // base to it; without the right to change the machine's settings nothing changes.
+    void StoreLanguage(const std::string& languageName);
 
     // The start-up work behind the splash: application title, empty lists and flags, and the
     // database load under the hourglass, which the caller restores.
@@ -38,6 +42,7 @@ public:
     void butExitClick();
     void btInternetDetailsClick();
     void btAboutClick();
+    void btSearchDetailsClick();
 
     // Controls, named as the layout names them.
     QFrame* SearchPanel = nullptr;

@@ -79,10 +79,9 @@ void TLumbrafixForm::CreateControls() {
 
     LbBlowfish.CipherMode = cmECB;
 
-    QWidget* const tabOrder[] = {edExtension,       edFileType,      edApp,
-                                 butSearch,         butExit,         btInternetDetails,
-                                 btSearchDetails,   btAbout,         StringGridInfo,
-                                 CheckBoxContexMenu};
+    QWidget* const tabOrder[] = {edExtension,    edFileType,        edApp,           butSearch,
+                                 butExit,        btInternetDetails, btSearchDetails, btAbout,
+                                 StringGridInfo, CheckBoxContexMenu};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }

@@ -204,7 +204,7 @@ void TFormSplash::FormShow() {
 }
 
 void TFormSplash::ComboBoxLanguageChange(int index) {
-    (void)index;
+    mainWindow_.StoreLanguage(index == 0 ? kLanguageNames[0] : kLanguageNames[1]);
 }
 
 void TFormSplash::Label4Click() {

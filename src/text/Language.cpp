@@ -1,5 +1,6 @@
 #include "text/Language.h"
 
+#include "db/SearchEngine.h"
 #include "text/TextTable.h"
 
 std::string LanguageNameFromSystemName(std::string_view systemLanguageName) {
@@ -8,4 +9,12 @@ std::string LanguageNameFromSystemName(std::string_view systemLanguageName) {
 
 int LanguageBaseFor(std::string_view languageName) {
     return languageName == "German" ? kGermanLanguageBase : kEnglishLanguageBase;
+}
+
+std::string ChooseLanguageName(std::string_view systemLanguageName,
+                               const std::optional<std::string>& stored) {
+    if (stored && !TrimControls(*stored).empty()) {
+        return *stored;
+    }
+    return LanguageNameFromSystemName(systemLanguageName);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,3 +10,9 @@ std::string LanguageNameFromSystemName(std::string_view systemLanguageName);
 
 // 1000 for exactly "German", 5000 for any other name.
 int LanguageBaseFor(std::string_view languageName);
+
+// The current language name: a stored language that is not blank (codes up to 32 trimmed from
+// both ends for that test only) is used as stored; otherwise, or when nothing could be read
+// (`stored` empty), the name from the system language decides.
+std::string ChooseLanguageName(std::string_view systemLanguageName,
+                               const std::optional<std::string>& stored);

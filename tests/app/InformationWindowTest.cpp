@@ -14,9 +14,12 @@
 #include "controls/BitBtn.h"
 #include "controls/ClickLabel.h"
 #include "controls/Edit.h"
+#include "controls/StringGrid.h"
 #include "platform/AnsiQt.h"
+#include "platform/Application.h"
 #include "platform/Browser.h"
 #include "platform/ProductSite.h"
+#include "settings/Settings.h"
 #include "support/RowName.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
@@ -84,16 +87,6 @@ TEST_F(InformationWindowTest, InformationModeShowsEveryControlAndItsTexts) {
     });
 }
 
-TEST_F(InformationWindowTest, LinkOpensTheWebsiteOfTheCurrentLanguage) {
-    std::vector<std::string> opened;
-    const ScopedBrowserOpener browser([&](const std::string& url) { opened.push_back(url); });
-    WithInformationWindow([&](TFormSplash& window) {
-        Click(window.Label4);
-        window.accept();
-    });
-    EXPECT_EQ(opened, std::vector<std::string>{WebsiteUrl(form->GetLanguageName())});
-}
-
 TEST_F(InformationWindowTest, PictureIsTheShippedOneDrawnUnscaled) {
     WithInformationWindow([&](TFormSplash& window) {
         const QPixmap picture = window.Image1->pixmap();
@@ -136,6 +129,108 @@ INSTANTIATE_TEST_SUITE_P(
         CloseWay{"Escape", [](TFormSplash& w) { QTest::keyClick(&w, Qt::Key_Escape); },
                  QDialog::Rejected}),
     RowName());
+
+// A stored language, what the window preselects for it and where its link leads.
+struct StoredLanguage {
+    std::string name;
+    std::string stored;
+    int preselected;
+    std::string query;
+};
+
+void PrintTo(const StoredLanguage& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class InformationWindowLanguage : public MainWindowTest,
+                                  public testing::WithParamInterface<StoredLanguage> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(WriteStoredLanguage(GetParam().stored));
+        WriteDatabase(".doc;Word document;Word;Win\r\n");
+        OpenWindow();
+    }
+};
+
+TEST_P(InformationWindowLanguage, PreselectsTheListAndLinksToTheWebsiteInThatLanguage) {
+    std::vector<std::string> opened;
+    const ScopedBrowserOpener browser([&](const std::string& url) { opened.push_back(url); });
+    TFormSplash window(*form);
+    window.SetInformationMode(true);
+    window.show();
+    EXPECT_EQ(window.ComboBoxLanguage->currentIndex(), GetParam().preselected);
+    Click(window.Label4);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], "http://" + ProductHost() + "/index.php?" + GetParam().query);
+    EXPECT_EQ(ReadStoredLanguage(), GetParam().stored);  // preselecting stores nothing
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InformationWindow, InformationWindowLanguage,
+    testing::Values(StoredLanguage{"German", "German", 0, "changelanguage=049"},
+                    StoredLanguage{"English", "English", 1, "changelanguage=044"},
+                    StoredLanguage{"GermanWithLeadingBlank", " German", 1, "changelanguage=044"},
+                    StoredLanguage{"LowerCaseGerman", "german", 1, "changelanguage=044"}),
+    RowName());
+
+// A language change in the window reaches the main window when the window closes.
+struct LanguageSwitch {
+    std::string name;
+    std::string start;
+    std::vector<int> picks;  // list entries chosen one after the other
+    int base;                // the main window's language base afterwards
+};
+
+void PrintTo(const LanguageSwitch& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class InformationWindowSwitch : public InformationWindowTest,
+                                public testing::WithParamInterface<LanguageSwitch> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(WriteStoredLanguage(GetParam().start));
+        InformationWindowTest::SetUp();
+    }
+};
+
+TEST_P(InformationWindowSwitch, StoresEachChoiceAndRecaptionsAfterClosing) {
+    Search("doc");
+    const std::string startTitle = ApplicationTitle();
+    std::vector<std::string> stored;
+    WithInformationWindow([&](TFormSplash& window) {
+        const QString description = window.Label3->text();
+        for (const int pick : GetParam().picks) {
+            window.ComboBoxLanguage->setCurrentIndex(pick);
+            emit window.ComboBoxLanguage->activated(pick);
+            stored.push_back(ReadStoredLanguage().value_or(""));
+        }
+        EXPECT_EQ(window.Label3->text(), description);  // the open window keeps its texts
+        Click(window.butClose);
+    });
+    std::vector<std::string> expected;
+    for (const int pick : GetParam().picks) {
+        expected.push_back(pick == 0 ? "German" : "English");
+    }
+    EXPECT_EQ(stored, expected);
+    ASSERT_EQ(form->GetLanguageBase(), GetParam().base);
+    EXPECT_EQ(FromQString(form->butSearch->text()), LoadStr(GetParam().base + txSearch));
+    EXPECT_EQ(FromQString(form->StringGridInfo->Cells(0, 0)),
+              LoadStr(GetParam().base + txExtension));
+    // The search ran again: its summary speaks the new language and the hit is back in row 1.
+    EXPECT_EQ(FromQString(form->lbxSearchValues->text()),
+              LoadStr(GetParam().base + txSearchTermsCount0 + 1));
+    EXPECT_EQ(form->StringGridInfo->Cells(0, 1), QStringLiteral(".doc"));
+    EXPECT_EQ(ApplicationTitle(), startTitle);
+    EXPECT_EQ(form->focusWidget(), form->edExtension);
+}
+
+INSTANTIATE_TEST_SUITE_P(InformationWindow, InformationWindowSwitch,
+                         testing::Values(LanguageSwitch{"GermanToEnglish", "German", {1}, 5000},
+                                         LanguageSwitch{"EnglishToGerman", "English", {0}, 1000},
+                                         LanguageSwitch{
+                                             "EnglishAndBackToGerman", "German", {1, 0}, 1000}),
+                         RowName());
 
 TEST(InformationWindowPicture, DamagedFileGivesNoPicture) {
     EXPECT_TRUE(DecodePicture(QByteArray()).isNull());

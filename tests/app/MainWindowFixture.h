@@ -9,6 +9,7 @@
 
 #include "app/SearchMain.h"
 #include "platform/MessageBoxes.h"
+#include "support/ScopedSettingsFolders.h"
 
 // Answers the program's message boxes at once and remembers what they said.
 class RecordingMessageBoxes : public TMessageBoxes {
@@ -40,8 +41,10 @@ protected:
 
     // Creates and shows the window; its start-up messages land in `boxes`.
     TLumbrafixForm& OpenWindow();
-    void Search(const QString& extension, const QString& fileType = {}, const QString& program = {});
+    void Search(const QString& extension, const QString& fileType = {},
+                const QString& program = {});
 
+    ScopedSettingsFolders settings;
     RecordingMessageBoxes boxes;
     ScopedMessageBoxes answerer{boxes};
     std::unique_ptr<TLumbrafixForm> form;

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QtGlobal>
 
+#include "support/TestHome.h"
+
 int main(int argc, char** argv) {
+    KeepSettingsInTestHome();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

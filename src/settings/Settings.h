@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The few values the program remembers between runs. Each access opens its key afresh with
+// full access, handles one value and closes the key again. A key that cannot be opened is
+// passed over without a message; a value that opens but cannot be written raises the
+// registry layer's error.
+
+// The key under each root that holds the program's values.
+inline constexpr const char* kSettingsKey = "Software\\Lumbrafix";
+
+// A per-user text value; skipped when the user's settings key cannot be opened or created.
+void WriteSetting(const std::string& name, const std::string& value);
+
+// A per-user text value; the empty text when the key or the value is missing.
+std::string ReadSetting(const std::string& name);
+
+// The machine-wide "Language" value, or nothing when the machine's settings key cannot be
+// opened with full access. A value that is not text reads as empty, so that the system
+// language decides.
+std::optional<std::string> ReadStoredLanguage();
+
+// Stores the machine-wide "Language" value, creating its key; false when the key cannot be
+// opened or created.
+bool WriteStoredLanguage(const std::string& languageName);

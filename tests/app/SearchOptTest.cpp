@@ -1,0 +1,145 @@
+// The search options dialog opened from the main window: presets, texts, the ways it closes
+// and what each of them does to the options, the search and the focus.
+
+#include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "MainWindowFixture.h"
+#include "app/SearchOpt.h"
+#include "controls/BitBtn.h"
+#include "controls/Edit.h"
+#include "controls/StringGrid.h"
+#include "platform/AnsiQt.h"
+#include "support/RowName.h"
+#include "text/TextNumbers.h"
+#include "text/TextTable.h"
+
+namespace {
+
+enum class Closing { Ok, Cancel, CloseBox, Escape };
+
+void Close(TFormSerachOpt& dialog, Closing how) {
+    switch (how) {
+        case Closing::Ok:
+            dialog.btOK->click();
+            break;
+        case Closing::Cancel:
+            dialog.btCancel->click();
+            break;
+        case Closing::CloseBox:
+            dialog.close();
+            break;
+        case Closing::Escape:
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            break;
+    }
+}
+
+}  // namespace
+
+class SearchOptionsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        WriteDatabase(".doc;Word document;Word;Win\r\n.docx;Word document;Word;Win\r\n");
+        OpenWindow();
+        boxes.shown.clear();
+    }
+
+    // Opens the dialog through its button; `answer` sees it while it is shown and closes it.
+    void OpenOptions(const std::function<void(TFormSerachOpt&)>& answer) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<TFormSerachOpt*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                ADD_FAILURE() << "the search options dialog is not shown";
+                QApplication::activeModalWidget()->close();
+                return;
+            }
+            answer(*dialog);
+        });
+        form->btSearchDetails->click();
+    }
+};
+
+TEST_F(SearchOptionsTest, ShowsThePresetsAndTheTextsOfTheCurrentLanguageAtEveryOpening) {
+    for (int base : {1000, 5000}) {
+        form->LanguageBase = base;
+        form->AndLinking = base == 1000 ? 0 : 1;
+        form->HitListFocus = base == 1000 ? 0 : 1;
+        OpenOptions([&](TFormSerachOpt& dialog) {
+            EXPECT_EQ(FromQString(dialog.windowTitle()), LoadStr(base + txOptTitle));
+            EXPECT_EQ(FromQString(dialog.rbHitListSelected->text()),
+                      LoadStr(base + txOptFocusHitList));
+            EXPECT_EQ(dialog.rbANDSearch->isChecked(), base == 5000);
+            EXPECT_EQ(dialog.rbORSearch->isChecked(), base == 1000);
+            EXPECT_EQ(dialog.rbHitListSelected->isChecked(), base == 5000);
+            EXPECT_EQ(dialog.rbSearchFieldSelected->isChecked(), base == 1000);
+            EXPECT_EQ(dialog.focusWidget(), dialog.btOK);
+            EXPECT_TRUE(dialog.btOK->isDefault());
+            dialog.btCancel->click();
+        });
+    }
+    // Each opening had a dialog of its own, gone once it closed.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        EXPECT_EQ(qobject_cast<TFormSerachOpt*>(widget), nullptr);
+    }
+}
+
+struct ClosingRow {
+    std::string name;
+    QString term;
+    bool chooseAndAndHitList;
+    Closing how;
+    std::uint8_t andLinking;
+    std::uint8_t hitListFocus;
+    bool searched;
+    bool gridFocused;
+};
+
+class ClosingTheOptions : public SearchOptionsTest,
+                          public ::testing::WithParamInterface<ClosingRow> {};
+
+TEST_P(ClosingTheOptions, ChangesOptionsSearchAndFocusAsChosen) {
+    const ClosingRow& row = GetParam();
+    form->edFileType->setText(row.term);
+    OpenOptions([&](TFormSerachOpt& dialog) {
+        if (row.chooseAndAndHitList) {
+            dialog.rbANDSearch->setChecked(true);
+            dialog.rbHitListSelected->setChecked(true);
+        }
+        Close(dialog, row.how);
+    });
+    EXPECT_EQ(form->AndLinking, row.andLinking);
+    EXPECT_EQ(form->HitListFocus, row.hitListFocus);
+    EXPECT_EQ(!form->lbxHits->text().isEmpty(), row.searched);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(form->focusWidget(), row.gridFocused ? static_cast<QWidget*>(form->StringGridInfo)
+                                                   : static_cast<QWidget*>(form->edExtension));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SearchOpt, ClosingTheOptions,
+    ::testing::Values(
+        ClosingRow{"OkUnchangedRepeatsTheSearch", "Word", false, Closing::Ok, 0, 0, true, false},
+        ClosingRow{"OkWithHitListFocusSearchesIntoTheGrid", "Word", true, Closing::Ok, 1, 1, true,
+                   true},
+        ClosingRow{"OkWithBlankFieldsNeitherSearchesNorComplains", " \t ", true, Closing::Ok, 1, 1,
+                   false, false},
+        ClosingRow{"CancelKeepsTheOptions", "Word", true, Closing::Cancel, 0, 0, false, false},
+        ClosingRow{"CloseBoxKeepsTheOptions", "Word", true, Closing::CloseBox, 0, 0, false, false},
+        ClosingRow{"EscapeKeepsTheOptions", "Word", true, Closing::Escape, 0, 0, false, false}),
+    RowName());
+
+TEST_F(SearchOptionsTest, AndLinkingAppliesToTheRepeatedSearch) {
+    Search("docx", "Word");
+    EXPECT_EQ(form->HitList.size(), 2u);
+    OpenOptions([](TFormSerachOpt& dialog) {
+        dialog.rbANDSearch->setChecked(true);
+        dialog.btOK->click();
+    });
+    EXPECT_EQ(form->HitList.size(), 1u);
+    EXPECT_EQ(form->lbxANDOR->text(), QStringLiteral("AND"));
+}
