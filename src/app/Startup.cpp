@@ -31,7 +31,9 @@ std::unique_ptr<TLumbrafixForm> StartLumbrafix(std::string programFolder) {
 void SetProgramIcon() {
     InitProgramResources();
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // Window frames and task lists use the small sizes; the launcher takes the large ones from
+    // the icon theme. Every size given here is decoded and sent with each window at start-up.
+    for (const int size : {16, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/icons/lumbrafix-%1.png").arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
