@@ -10,6 +10,10 @@ target_sources(lumbrafix_gui PRIVATE
     app/SearchMain.h
     app/SearchMainDatabase.cpp
     app/SearchMainLayout.cpp
+    app/SearchMainAbout.cpp
+    app/Startup.cpp
+    app/fSplah.cpp
+    app/fSplah.h
     app/SearchMainOptions.cpp
     app/SearchOpt.cpp
     app/SearchOpt.h

@@ -56,7 +56,7 @@ TLumbrafixForm::TLumbrafixForm(std::string programFolder, QWidget* parent)
     LumbrafixForm = this;
     CreateControls();
     ConnectHandlers();
-    FormCreate();
+    LanguageBase = LanguageBaseFor(GetLanguageName());
 }
 
 TLumbrafixForm::~TLumbrafixForm() {
@@ -71,6 +71,7 @@ void TLumbrafixForm::ConnectHandlers() {
     connect(butExit, &QPushButton::clicked, this, &TLumbrafixForm::butExitClick);
     connect(btInternetDetails, &QPushButton::clicked, this,
             &TLumbrafixForm::btInternetDetailsClick);
+    connect(btAbout, &QPushButton::clicked, this, &TLumbrafixForm::btAboutClick);
     connect(btSearchDetails, &QPushButton::clicked, this, &TLumbrafixForm::btSearchDetailsClick);
     // Runs on every change of the box, also when the program sets it.
     connect(CheckBoxContexMenu, &QCheckBox::toggled, this,
@@ -96,7 +97,6 @@ std::string TLumbrafixForm::Text(int offset) const {
 }
 
 void TLumbrafixForm::FormCreate() {
-    LanguageBase = LanguageBaseFor(GetLanguageName());
     SetApplicationTitle(Text(txTitle));
     HitList.clear();
     ExtensionList.clear();
@@ -110,7 +110,6 @@ void TLumbrafixForm::FormCreate() {
     lbxHits->clear();
     SetHourglassCursor();
     LoadExtensionDatabase();
-    RestoreDefaultCursor();
 }
 
 void TLumbrafixForm::showEvent(QShowEvent* event) {

@@ -23,7 +23,8 @@ class TLumbrafixForm : public QDialog {
     Q_OBJECT
 
 public:
-    // Builds the window and loads the database from `programFolder` (with its trailing "/").
+    // Builds the window and settles the language; FormCreate then loads the database from
+    // `programFolder` (with its trailing "/"). StartLumbrafix (Startup.h) runs both.
     explicit TLumbrafixForm(std::string programFolder = ProgramFolder(), QWidget* parent = nullptr);
     ~TLumbrafixForm() override;
 
@@ -34,10 +35,14 @@ public:
     // base to it; without the right to change the machine's settings nothing changes.
     void StoreLanguage(const std::string& languageName);
 
+    // The start-up work behind the splash: application title, empty lists and flags, and the
+    // database load under the hourglass, which the caller restores.
+    void FormCreate();
     void RefreshCaptions();
     void butSearchClick();
     void butExitClick();
     void btInternetDetailsClick();
+    void btAboutClick();
     void btSearchDetailsClick();
     void CheckBoxContexMenuClick();
     // Puts the extension of `file` into the extension field and searches, as if typed; a file
@@ -86,7 +91,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FormCreate();
     void FormShow();
     void CreateControls();
     void CreateSearchPanel();

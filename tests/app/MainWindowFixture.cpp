@@ -4,6 +4,7 @@
 #include <QTest>
 #include <fstream>
 
+#include "app/Startup.h"
 #include "controls/Edit.h"
 #include "db/DatabaseKey.h"
 
@@ -41,7 +42,7 @@ void MainWindowTest::WriteRawDatabase(const std::string& bytes) const {
 }
 
 TLumbrafixForm& MainWindowTest::OpenWindow() {
-    form = std::make_unique<TLumbrafixForm>(Folder());
+    form = StartLumbrafix(Folder());
     form->show();
     QApplication::setActiveWindow(form.get());
     EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));

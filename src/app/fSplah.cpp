@@ -1,0 +1,233 @@
+#include "app/fSplah.h"
+
+#include <QComboBox>
+#include <QEventLoop>
+#include <QFile>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/SearchMain.h"
+#include "controls/BitBtn.h"
+#include "controls/ClickLabel.h"
+#include "platform/AnsiQt.h"
+#include "platform/Browser.h"
+#include "platform/ProductSite.h"
+#include "resources/JpegDecoder.h"
+#include "resources/ProgramResources.h"
+#include "text/TextNumbers.h"
+#include "text/TextTable.h"
+
+namespace {
+
+constexpr int kClientWidth = 433;
+constexpr int kClientHeight = 444;
+constexpr int kLanguageRowHeight = 16;
+constexpr int kLinkLeft = 312;
+constexpr const char* kLanguageNames[] = {"German", "English"};
+// How long the start-up waits at most for the splash to reach the screen.
+constexpr int kSplashPaintTimeoutMs = 2000;
+
+// The language list's rows: a fixed height, filled with the normal or the selection colour,
+// the entry's text 2 pixels from the left edge.
+class LanguageRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        const QPalette& palette = option.palette;
+        painter->fillRect(option.rect, selected ? palette.highlight() : palette.base());
+        painter->setPen(selected ? palette.highlightedText().color() : palette.text().color());
+        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data().toString());
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kLanguageRowHeight};
+    }
+};
+
+QFont SansSerif(int pixelHeight) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
+QLabel* NewLabel(QWidget* parent, int left, int top) {
+    auto* label = new QLabel(parent);
+    label->move(left, top);
+    return label;
+}
+
+void SetCaption(QLabel* label, const std::string& text) {
+    label->setText(ToQString(text));
+    label->adjustSize();
+}
+
+QImage ProductPicture() {
+    InitProgramResources();
+    QFile file(QStringLiteral(":/pictures/lumbrafix.jpg"));
+    return file.open(QIODevice::ReadOnly) ? DecodePicture(file.readAll()) : QImage();
+}
+
+void MakeLink(QLabel* label) {
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    // The hand belongs to the link itself, so it cannot outlive the window.
+    label->setCursor(Qt::PointingHandCursor);
+}
+
+// Ends an event loop once the window it watches has been painted.
+class QuitAfterPaint : public QObject {
+public:
+    explicit QuitAfterPaint(QEventLoop& loop) : loop_(loop) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QMetaObject::invokeMethod(&loop_, &QEventLoop::quit, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop& loop_;
+};
+
+}  // namespace
+
+QImage DecodePicture(const QByteArray& jpeg) {
+    const TRgbImage decoded = DecodeJpeg(reinterpret_cast<const std::uint8_t*>(jpeg.constData()),
+                                         static_cast<std::size_t>(jpeg.size()));
+    if (decoded.Empty()) {
+        return {};
+    }
+    return QImage(decoded.pixels.data(), decoded.width, decoded.height, decoded.width * 3,
+                  QImage::Format_RGB888)
+        .copy();
+}
+
+TFormSplash::TFormSplash(TLumbrafixForm& mainWindow)
+    : QDialog(&mainWindow), mainWindow_(mainWindow) {
+    CreateControls();
+    ConnectHandlers();
+}
+
+void TFormSplash::CreateControls() {
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    resize(kClientWidth, kClientHeight);
+    move(screen()->availableGeometry().center() - rect().center());
+    setFont(SansSerif(11));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    Image1 = new TClickLabel(this);
+    Image1->setGeometry(24, 8, 377, 273);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QImage picture = ProductPicture();
+    if (!picture.isNull()) {
+        Image1->setPixmap(QPixmap::fromImage(picture));
+    }
+    Label1 = NewLabel(this, 176, 296);
+    Label1->setFont(SansSerif(19));
+    SetCaption(Label1, "Lumbrafix v1.2");
+    Label3 = NewLabel(this, 24, 336);
+    Label4 = new TClickLabel(this);
+    Label4->move(kLinkLeft, 336);
+    MakeLink(Label4);
+    SetCaption(Label4, " " + ProductHost());
+    Label2 = NewLabel(this, 144, 360);
+    Bevel1 = new QFrame(this);
+    Bevel1->setGeometry(24, 384, 393, 4);
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    lbxLanguage = NewLabel(this, 24, 408);
+    ComboBoxLanguage = new QComboBox(this);
+    ComboBoxLanguage->setGeometry(80, 400, 169, 22);
+    ComboBoxLanguage->setItemDelegate(new LanguageRowDelegate(ComboBoxLanguage));
+    for (const char* name : kLanguageNames) {
+        ComboBoxLanguage->addItem(QString::fromLatin1(name));
+    }
+    butClose = new TBitBtn(this);
+    butClose->setGeometry(328, 400, 86, 25);
+    butClose->SetGlyph(QStringLiteral(":/buttons/close.xpm"));
+}
+
+void TFormSplash::ConnectHandlers() {
+    Image1->OnClick = [this] { Image1Click(); };
+    Label4->OnClick = [this] { Label4Click(); };
+    connect(ComboBoxLanguage, &QComboBox::activated, this, &TFormSplash::ComboBoxLanguageChange);
+    connect(butClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+std::string TFormSplash::Text(int offset) const {
+    return LoadStr(mainWindow_.GetLanguageBase() + offset);
+}
+
+void TFormSplash::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TFormSplash::FormShow() {
+    for (QWidget* control :
+         {static_cast<QWidget*>(lbxLanguage), static_cast<QWidget*>(ComboBoxLanguage),
+          static_cast<QWidget*>(butClose)}) {
+        control->setVisible(InformationMode);
+    }
+    if (InformationMode) {
+        ComboBoxLanguage->setCurrentIndex(mainWindow_.GetLanguageName() == "German" ? 0 : 1);
+    }
+    SetCaption(Label3, Text(txAboutDescription));
+    // The link follows the description where the font makes the description run longer, and
+    // the window widens to keep the link whole.
+    Label4->move(std::max(kLinkLeft, Label3->geometry().right() + 1), Label4->y());
+    resize(std::max(width(), Label4->geometry().right() + Label3->x()), height());
+    SetCaption(Label2, Text(txAboutAuthor));
+    SetCaption(lbxLanguage, Text(txAboutLanguage));
+    butClose->setText(ToQString(Text(txClose)));
+    setWindowTitle(ToQString(Text(txAboutTitle)));
+}
+
+void TFormSplash::ComboBoxLanguageChange(int index) {
+    mainWindow_.StoreLanguage(index == 0 ? kLanguageNames[0] : kLanguageNames[1]);
+}
+
+void TFormSplash::Label4Click() {
+    OpenInBrowser(WebsiteUrl(mainWindow_.GetLanguageName()));
+}
+
+void TFormSplash::Image1Click() {
+    if (InformationMode) {
+        reject();
+    }
+}
+
+std::unique_ptr<TFormSplash> ShowSplash(TLumbrafixForm& mainWindow) {
+    auto splash = std::make_unique<TFormSplash>(mainWindow);
+    splash->SetInformationMode(false);
+    // Runs the events until the splash has been painted once (or the display does not
+    // answer in time), so that it is on the screen before the database load blocks.
+    QEventLoop untilPainted;
+    QTimer::singleShot(kSplashPaintTimeoutMs, &untilPainted, &QEventLoop::quit);
+    QuitAfterPaint watch(untilPainted);
+    splash->installEventFilter(&watch);
+    splash->show();
+    untilPainted.exec(QEventLoop::ExcludeUserInputEvents);
+    splash->removeEventFilter(&watch);
+    return splash;
+}

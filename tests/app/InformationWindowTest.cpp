@@ -1,0 +1,263 @@
+// The information window and the splash: what each mode shows, how the window closes and
+// where the focus goes then, the website link, the picture, and the splash at start-up.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <set>
+
+#include "MainWindowFixture.h"
+#include "app/fSplah.h"
+#include "controls/BitBtn.h"
+#include "controls/ClickLabel.h"
+#include "controls/Edit.h"
+#include "controls/StringGrid.h"
+#include "platform/AnsiQt.h"
+#include "platform/Application.h"
+#include "platform/Browser.h"
+#include "platform/ProductSite.h"
+#include "settings/Settings.h"
+#include "support/RowName.h"
+#include "text/TextNumbers.h"
+#include "text/TextTable.h"
+
+namespace {
+
+std::vector<QWidget*> LanguageControls(const TFormSplash& window) {
+    return {window.lbxLanguage, window.ComboBoxLanguage, window.butClose};
+}
+
+void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+}  // namespace
+
+class InformationWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        WriteDatabase(".doc;Word document;Word;Win\r\n.pdf;Portable document;Reader;Win\r\n");
+        OpenWindow();
+    }
+
+    // Opens the information window from the main window and runs `action` on it once it is
+    // shown modally; returns when the window has closed.
+    void WithInformationWindow(const std::function<void(TFormSplash&)>& action) {
+        bool ran = false;
+        QTimer::singleShot(0, form.get(), [&] {
+            auto* window = qobject_cast<TFormSplash*>(QApplication::activeModalWidget());
+            ASSERT_NE(window, nullptr);
+            ran = true;
+            action(*window);
+        });
+        form->btAboutClick();
+        EXPECT_TRUE(ran);
+    }
+};
+
+TEST_F(InformationWindowTest, SplashShowsNoLanguageChoiceAndIgnoresPictureClicks) {
+    const std::unique_ptr<TFormSplash> splash = ShowSplash(*form);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_FALSE(splash->InformationMode);
+    for (QWidget* control : LanguageControls(*splash)) {
+        EXPECT_FALSE(control->isVisible()) << control->metaObject()->className();
+    }
+    EXPECT_EQ(FromQString(splash->windowTitle()), LoadStr(form->LanguageBase + txAboutTitle));
+    Click(splash->Image1);
+    EXPECT_TRUE(splash->isVisible());
+}
+
+TEST_F(InformationWindowTest, InformationModeShowsEveryControlAndTheWholePicture) {
+    WithInformationWindow([&](TFormSplash& window) {
+        for (QWidget* control : LanguageControls(window)) {
+            EXPECT_TRUE(control->isVisible()) << control->metaObject()->className();
+        }
+        EXPECT_EQ(FromQString(window.windowTitle()), LoadStr(form->LanguageBase + txAboutTitle));
+        EXPECT_EQ(window.Image1->pixmap().size(), QSize(369, 270));
+        EXPECT_LE(window.Label3->geometry().right(), window.Label4->x());
+        EXPECT_LE(window.Label4->geometry().right(), window.width());
+        window.accept();
+    });
+}
+
+struct CloseWay {
+    std::string name;
+    std::function<void(TFormSplash&)> close;
+    int result;
+};
+
+void PrintTo(const CloseWay& way, std::ostream* out) {
+    *out << way.name;
+}
+
+class InformationWindowClose : public InformationWindowTest,
+                               public testing::WithParamInterface<CloseWay> {};
+
+TEST_P(InformationWindowClose, LeavesTheFocusInTheExtensionField) {
+    form->edApp->setFocus();
+    int result = -1;
+    WithInformationWindow([&](TFormSplash& window) {
+        QObject::connect(&window, &QDialog::finished, [&](int code) { result = code; });
+        GetParam().close(window);
+    });
+    EXPECT_EQ(result, GetParam().result);
+    EXPECT_EQ(form->focusWidget(), form->edExtension);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InformationWindow, InformationWindowClose,
+    testing::Values(
+        CloseWay{"CloseButton", [](TFormSplash& w) { Click(w.butClose); }, QDialog::Accepted},
+        CloseWay{"PictureClick", [](TFormSplash& w) { Click(w.Image1); }, QDialog::Rejected},
+        CloseWay{"Escape", [](TFormSplash& w) { QTest::keyClick(&w, Qt::Key_Escape); },
+                 QDialog::Rejected}),
+    RowName());
+
+// A stored language, what the window preselects for it and where its link leads.
+struct StoredLanguage {
+    std::string name;
+    std::string stored;
+    int preselected;
+    std::string query;
+};
+
+void PrintTo(const StoredLanguage& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class InformationWindowLanguage : public MainWindowTest,
+                                  public testing::WithParamInterface<StoredLanguage> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(WriteStoredLanguage(GetParam().stored));
+        WriteDatabase(".doc;Word document;Word;Win\r\n");
+        OpenWindow();
+    }
+};
+
+TEST_P(InformationWindowLanguage, PreselectsTheListAndLinksToTheWebsiteInThatLanguage) {
+    std::vector<std::string> opened;
+    const ScopedBrowserOpener browser([&](const std::string& url) { opened.push_back(url); });
+    TFormSplash window(*form);
+    window.SetInformationMode(true);
+    window.show();
+    EXPECT_EQ(window.ComboBoxLanguage->currentIndex(), GetParam().preselected);
+    Click(window.Label4);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], "http://" + ProductHost() + "/index.php?" + GetParam().query);
+    EXPECT_EQ(ReadStoredLanguage(), GetParam().stored);  // preselecting stores nothing
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InformationWindow, InformationWindowLanguage,
+    testing::Values(StoredLanguage{"German", "German", 0, "changelanguage=049"},
+                    StoredLanguage{"English", "English", 1, "changelanguage=044"},
+                    StoredLanguage{"GermanWithLeadingBlank", " German", 1, "changelanguage=044"},
+                    StoredLanguage{"LowerCaseGerman", "german", 1, "changelanguage=044"}),
+    RowName());
+
+// A language change in the window reaches the main window when the window closes.
+struct LanguageSwitch {
+    std::string name;
+    std::string start;
+    std::vector<int> picks;  // list entries chosen one after the other
+    int base;                // the main window's language base afterwards
+};
+
+void PrintTo(const LanguageSwitch& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class InformationWindowSwitch : public InformationWindowTest,
+                                public testing::WithParamInterface<LanguageSwitch> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(WriteStoredLanguage(GetParam().start));
+        InformationWindowTest::SetUp();
+    }
+};
+
+TEST_P(InformationWindowSwitch, StoresEachChoiceAndRecaptionsAfterClosing) {
+    Search("doc");
+    const std::string startTitle = ApplicationTitle();
+    std::vector<std::string> stored;
+    WithInformationWindow([&](TFormSplash& window) {
+        const QString description = window.Label3->text();
+        for (const int pick : GetParam().picks) {
+            window.ComboBoxLanguage->setCurrentIndex(pick);
+            emit window.ComboBoxLanguage->activated(pick);
+            stored.push_back(ReadStoredLanguage().value_or(""));
+        }
+        EXPECT_EQ(window.Label3->text(), description);  // the open window keeps its texts
+        Click(window.butClose);
+    });
+    std::vector<std::string> expected;
+    for (const int pick : GetParam().picks) {
+        expected.push_back(pick == 0 ? "German" : "English");
+    }
+    EXPECT_EQ(stored, expected);
+    ASSERT_EQ(form->GetLanguageBase(), GetParam().base);
+    EXPECT_EQ(FromQString(form->butSearch->text()), LoadStr(GetParam().base + txSearch));
+    EXPECT_EQ(FromQString(form->StringGridInfo->Cells(0, 0)),
+              LoadStr(GetParam().base + txExtension));
+    // The search ran again: its summary speaks the new language and the hit is back in row 1.
+    EXPECT_EQ(FromQString(form->lbxSearchValues->text()),
+              LoadStr(GetParam().base + txSearchTermsCount0 + 1));
+    EXPECT_EQ(form->StringGridInfo->Cells(0, 1), QStringLiteral(".doc"));
+    EXPECT_EQ(ApplicationTitle(), startTitle);
+    EXPECT_EQ(form->focusWidget(), form->edExtension);
+}
+
+INSTANTIATE_TEST_SUITE_P(InformationWindow, InformationWindowSwitch,
+                         testing::Values(LanguageSwitch{"GermanToEnglish", "German", {1}, 5000},
+                                         LanguageSwitch{"EnglishToGerman", "English", {0}, 1000},
+                                         LanguageSwitch{
+                                             "EnglishAndBackToGerman", "German", {1, 0}, 1000}),
+                         RowName());
+
+TEST(InformationWindowPicture, DamagedFileGivesNoPicture) {
+    EXPECT_TRUE(DecodePicture(QByteArray()).isNull());
+    EXPECT_TRUE(DecodePicture(QByteArray("\xFF\xD8\xFF\xE0 not a picture")).isNull());
+}
+
+// Remembers, for every message box, whether a splash had been painted and was still on the
+// screen at that moment; the start-up's database messages come from inside the load.
+class SplashWatch : public QObject, public RecordingMessageBoxes {
+public:
+    SplashWatch() { qApp->installEventFilter(this); }
+    ~SplashWatch() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && qobject_cast<TFormSplash*>(watched) != nullptr) {
+            painted.insert(watched);
+        }
+        return false;
+    }
+
+    void ShowMessage(const std::string& text) override {
+        RecordingMessageBoxes::ShowMessage(text);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<TFormSplash*>(window) != nullptr && window->isVisible()) {
+                splashPaintedAtMessage = painted.count(window) > 0;
+            }
+        }
+    }
+
+    std::set<QObject*> painted;
+    bool splashPaintedAtMessage = false;
+};
+
+TEST_F(MainWindowTest, SplashIsPaintedBeforeTheLoadAndGoneAfterIt) {
+    SplashWatch watch;
+    const ScopedMessageBoxes watchingAnswerer(watch);
+    OpenWindow();  // no database: the load reports the missing file
+    ASSERT_EQ(watch.shown.size(), 1u);
+    EXPECT_TRUE(watch.splashPaintedAtMessage);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        EXPECT_EQ(qobject_cast<TFormSplash*>(window), nullptr);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
