@@ -14,7 +14,7 @@
 #include "controls/BitBtn.h"
 #include "controls/ClickLabel.h"
 #include "controls/Edit.h"
-#include "controls/StringGrid.h"
+#include "controls/Ezhitstg_Ext.h"
 #include "platform/AnsiQt.h"
 #include "platform/Application.h"
 #include "platform/Browser.h"

@@ -150,7 +150,7 @@ TEST_F(UpdateDialogTest, SuccessReplacesTheFileMarksTheNewDayOnceAndTakesEffectA
 
     EXPECT_EQ(form->ExtensionList, TStringList{"old;Old;Old;Win"});
     dialog.reset();
-    form = std::make_unique<TLumbrafixForm>(Folder());
+    OpenWindow();
     EXPECT_EQ(form->ExtensionList, TStringList{"two;Two;Two;Mac"});
 }
 
@@ -246,6 +246,6 @@ TEST_F(UpdateDialogTest, ProcessKilledMidDownloadLeavesTheOldDatabaseLoadable) {
     ::waitpid(child, nullptr, 0);
     server.Release();
     EXPECT_EQ(DatabaseBytes(), oldBytes);
-    form = std::make_unique<TLumbrafixForm>(Folder());
+    OpenWindow();
     EXPECT_EQ(form->ExtensionList, TStringList{"old;Old;Old;Win"});
 }
