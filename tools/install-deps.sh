@@ -11,6 +11,9 @@ packages=(
     clang-format                                   # the format target
     fonts-liberation fonts-comic-neue              # stand-ins for the designed fonts
     xvfb xauth x11-utils                           # end-to-end runs without a display
+    media-types ruby-mime-types-data               # MIME registries the database is built from
+    nlohmann-json3-dev                             # reading mime-types.json
+    dpkg-dev lintian                               # the Debian package and its checks
 )
 
 missing=()
