@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config   # compiler and build tools
     qt6-base-dev libgl-dev libxkbcommon-dev        # Qt 6 Widgets for the windows
+    libjpeg62-turbo-dev                            # decoding the product picture
     libgtest-dev libgmock-dev                      # unit and widget tests
     libbenchmark-dev                               # benchmarks
     clang libclang-rt-14-dev                       # libFuzzer targets
