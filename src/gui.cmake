@@ -17,6 +17,7 @@ target_sources(lumbrafix_gui PRIVATE
     platform/MessageBoxes.cpp
     resources/ProgramResources.cpp
     resources/resources.qrc
+    resources/platforms.qrc
 )
 include(${CMAKE_CURRENT_LIST_DIR}/controls/controls.cmake)
 

@@ -4,10 +4,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <algorithm>
 
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
-#include "controls/StringGrid.h"
+#include "controls/Ezhitstg_Ext.h"
 #include "db/ExtensionRecord.h"
 #include "db/SearchEngine.h"
 #include "platform/AnsiQt.h"
@@ -24,6 +25,12 @@ namespace {
 
 constexpr int kHitGridColumns = 4;
 constexpr int kNarrowFirstColumnFrom = 10;
+
+// The designed width cuts the German caption off in the mapped font; the box grows to the
+// right, where nothing lies beside it.
+void WidenToShowCaption(QCheckBox* box) {
+    box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+}
 
 }  // namespace
 
@@ -104,10 +111,16 @@ void TLumbrafixForm::SetUpHitGrid() {
                                 TGridOption::goVertLine, TGridOption::goHorzLine,
                                 TGridOption::goColSizing, TGridOption::goColMoving,
                                 TGridOption::goRowSelect});
+    StringGridInfo->SetColorAlt(QColor(192, 220, 192));
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPointSize(9);
     StringGridInfo->setFont(font);
+    // Black text whatever the desktop theme's text colour.
+    QPalette palette = StringGridInfo->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    StringGridInfo->setPalette(palette);
     StringGridInfo->SetColor(QColor(0, 128, 0));
+    StringGridInfo->SetFixedColsFontColor(QColor(255, 255, 0));
     const int widths[kHitGridColumns] = {80, 190, 195, 80};
     const int headers[kHitGridColumns] = {txExtension, txFileType, txProgram, txPlatform};
     for (int col = 0; col < kHitGridColumns; ++col) {
@@ -129,6 +142,7 @@ void TLumbrafixForm::RefreshCaptions() {
     SetCaption(lbxSearchANDOR, Text(txSearchType));
     SetCaption(lbxResult, Text(txResult));
     CheckBoxContexMenu->setText(ToQString(Text(txContextMenu)));
+    WidenToShowCaption(CheckBoxContexMenu);
     setWindowTitle(ToQString(Text(txTitle)));
     gbOptions->setTitle(ToQString(Text(txSettings)));
     SetCaption(lbInternetUpd, Text(txInternetUpdate));

@@ -14,7 +14,7 @@ class QGroupBox;
 class QLabel;
 class TBitBtn;
 class TEdit;
-class TStringGrid;
+class TEzHitGrid;
 
 // The main window: three search fields, the hit grid, the result box and the rows that open
 // the update, search options and information windows. There is one for the whole run.
@@ -61,7 +61,7 @@ public:
     QLabel* lbxANDOR = nullptr;
     QLabel* lbxResult = nullptr;
     QLabel* lbxHits = nullptr;
-    TStringGrid* StringGridInfo = nullptr;
+    TEzHitGrid* StringGridInfo = nullptr;
     QCheckBox* CheckBoxContexMenu = nullptr;
     TLbBlowfish LbBlowfish;
 

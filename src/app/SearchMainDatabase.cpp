@@ -4,6 +4,7 @@
 
 #include "app/SearchMain.h"
 #include "db/DatabaseKey.h"
+#include "platform/Application.h"
 #include "platform/MessageBoxes.h"
 #include "text/AnsiCodePage.h"
 #include "text/TextNumbers.h"
@@ -31,9 +32,11 @@ void TLumbrafixForm::LoadExtensionDatabase() {
         TFileStream file(path, TFileMode::fmOpenReadExclusive);
         LbBlowfish.AssignKey(BuildDatabaseKey());
         ExtensionList = ReadExtensionLines(file, LbBlowfish);
-    } catch (const Exception& error) {
+    } catch (const std::exception& error) {
+        // Whatever goes wrong, running out of memory on a huge file included, the window
+        // opens with an empty list.
         ExtensionList.clear();
-        MessageBoxes().ErrorBox(ErrorBoxText(error.Message()));
+        HandleException(error);
         return;
     }
     if (ExtensionList.empty()) {

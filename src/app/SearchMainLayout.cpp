@@ -10,7 +10,7 @@
 #include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
-#include "controls/StringGrid.h"
+#include "controls/Ezhitstg_Ext.h"
 
 namespace {
 
@@ -26,6 +26,8 @@ QFont DialogFont(int pixelHeight, bool bold) {
 
 QLabel* NewLabel(QWidget* parent, int left, int top, bool bold = false) {
     auto* label = new QLabel(parent);
+    // Labels show search terms and database texts: never read them as markup.
+    label->setTextFormat(Qt::PlainText);
     label->move(left, top);
     if (bold) {
         label->setFont(DialogFont(11, true));
@@ -68,7 +70,7 @@ void TLumbrafixForm::CreateControls() {
     CreateOptionsBox();
     CreateResultBox();
 
-    StringGridInfo = new TStringGrid(this);
+    StringGridInfo = new TEzHitGrid(this);
     StringGridInfo->setGeometry(8, 200, 553, 281);
     StringGridInfo->SetFixedCols(0);
     StringGridInfo->SetFixedRows(1);
@@ -79,10 +81,9 @@ void TLumbrafixForm::CreateControls() {
 
     LbBlowfish.CipherMode = cmECB;
 
-    QWidget* const tabOrder[] = {edExtension,       edFileType,      edApp,
-                                 butSearch,         butExit,         btInternetDetails,
-                                 btSearchDetails,   btAbout,         StringGridInfo,
-                                 CheckBoxContexMenu};
+    QWidget* const tabOrder[] = {edExtension,    edFileType,        edApp,           butSearch,
+                                 butExit,        btInternetDetails, btSearchDetails, btAbout,
+                                 StringGridInfo, CheckBoxContexMenu};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
@@ -126,6 +127,8 @@ void TLumbrafixForm::CreateResultBox() {
     lbxResult = NewLabel(gbResultInfo, 8, 152, true);
     lbxHits = NewLabel(gbResultInfo, 8, 176);
     lbxHits->setFont(DialogFont(13, true));
+    // On the window's button-face background a label would take the button text colour.
+    lbxHits->setForegroundRole(QPalette::WindowText);
     QPalette red = lbxHits->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     lbxHits->setPalette(red);

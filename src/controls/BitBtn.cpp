@@ -5,13 +5,17 @@
 
 #include "resources/ProgramResources.h"
 
-TBitBtn::TBitBtn(QWidget* parent) : QPushButton(parent) { setIconSize(QSize(16, 16)); }
+TBitBtn::TBitBtn(QWidget* parent) : QPushButton(parent) {
+    setIconSize(QSize(16, 16));
+}
 
-void TBitBtn::SetGlyph(const QString& resource) { setIcon(QIcon(LoadTransparentGlyph(resource))); }
+void TBitBtn::SetGlyph(const QString& resource) {
+    setIcon(QIcon(LoadTransparentGlyph(resource)));
+}
 
-QPixmap LoadTransparentGlyph(const QString& resource) {
+QPixmap LoadTransparentGlyph(const QString& resource, const char* format) {
     InitProgramResources();
-    const QImage image(resource);
+    const QImage image(resource, format);
     if (image.isNull()) {
         return {};
     }

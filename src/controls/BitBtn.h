@@ -14,5 +14,6 @@ public:
 };
 
 // The picture of `resource` with its background colour made transparent; an empty picture
-// when the resource is missing.
-QPixmap LoadTransparentGlyph(const QString& resource);
+// when the resource is missing or unreadable. `format` names an image format that cannot be
+// told from the bytes (a bitmap resource without file header is "dib").
+QPixmap LoadTransparentGlyph(const QString& resource, const char* format = nullptr);

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -467,13 +468,23 @@ void TStringGrid::PaintGridLines(QPainter& painter, TGridDrawState state, const 
 }
 
 void TStringGrid::PaintFocusRect(QPainter& painter) {
+    // Only the shown part of the selection is looked at, however many rows it spans: the
+    // frame runs from its first shown cell to its last.
     const TGridRect selection = Selection();
-    QRect area;
-    for (int row = selection.Top; row <= selection.Bottom; ++row) {
-        for (int col = selection.Left; col <= selection.Right; ++col) {
-            area |= CellRect(col, row);
-        }
+    const auto shownRange = [](const std::vector<int>& visible, int first, int last) {
+        std::vector<int> shown;
+        std::copy_if(visible.begin(), visible.end(), std::back_inserter(shown),
+                     [&](int index) { return index >= first && index <= last; });
+        return shown;
+    };
+    const std::vector<int> rows = shownRange(
+        rows_.Visible(TopRow(), RowLine(), viewport()->height()), selection.Top, selection.Bottom);
+    const std::vector<int> cols = shownRange(
+        cols_.Visible(LeftCol(), ColLine(), viewport()->width()), selection.Left, selection.Right);
+    if (rows.empty() || cols.empty()) {
+        return;
     }
+    const QRect area = CellRect(cols.front(), rows.front()) | CellRect(cols.back(), rows.back());
     if (area.isEmpty()) {
         return;
     }

@@ -1,9 +1,11 @@
 #include "platform/Application.h"
 
 #include <QFont>
+#include <new>
 
 #include "platform/Exceptions.h"
 #include "platform/MessageBoxes.h"
+#include "text/AnsiCodePage.h"
 
 namespace {
 
@@ -14,9 +16,13 @@ std::string& Title() {
 
 }  // namespace
 
-const std::string& ApplicationTitle() { return Title(); }
+const std::string& ApplicationTitle() {
+    return Title();
+}
 
-void SetApplicationTitle(std::string title) { Title() = std::move(title); }
+void SetApplicationTitle(std::string title) {
+    Title() = std::move(title);
+}
 
 void SetHourglassCursor() {
     if (QApplication::overrideCursor() != nullptr) {
@@ -43,9 +49,23 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
+namespace {
+
+std::string MessageOf(const std::exception& error) {
+    if (const auto* own = dynamic_cast<const Exception*>(&error)) {
+        return own->Message();
+    }
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) {
+        return "Zu wenig Arbeitsspeicher";
+    }
+    // Errors of the libraries speak UTF-8 (file names, for one).
+    return Utf8ToAnsi(error.what());
+}
+
+}  // namespace
+
 void HandleException(const std::exception& error) {
-    const auto* own = dynamic_cast<const Exception*>(&error);
-    MessageBoxes().ErrorBox(ErrorBoxText(own != nullptr ? own->Message() : error.what()));
+    MessageBoxes().ErrorBox(ErrorBoxText(MessageOf(error)));
 }
 
 void InstallFontSubstitutes() {

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "text/AnsiCodePage.h"
+
 std::int64_t TStream::Size() {
     const std::int64_t position = Position();
     const std::int64_t size = Seek(0, TSeekOrigin::soEnd);
@@ -69,16 +71,32 @@ void TMemoryStream::SetSize(std::int64_t newSize) {
     position_ = std::min(position_, size);
 }
 
-std::string SystemErrorText(int errorNumber) { return std::strerror(errorNumber); }
+std::string SystemErrorText(int errorNumber) {
+    // The system speaks UTF-8 in the user's language; the program's texts are ANSI.
+    return Utf8ToAnsi(std::strerror(errorNumber));
+}
 
 namespace {
+
+// The failed lock means that another process holds the file. Other lock errors come from file
+// systems that cannot lock a file opened for reading (network shares: EBADF, ENOLCK,
+// EOPNOTSUPP); the lock only guards against a cooperating writer, so the file is read anyway.
+bool LockedByAnother(int lockError) {
+    return lockError == EWOULDBLOCK;
+}
+
+// File names are UTF-8 on disk; messages are ANSI texts.
+std::string FileNameText(const std::string& fileName) {
+    return Utf8ToAnsi(fileName);
+}
 
 int OpenFile(const std::string& fileName, TFileMode mode) {
     if (mode == TFileMode::fmCreate) {
         const int fd = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         if (fd < 0) {
             throw EFCreateError(FormatMessage("Datei %s kann nicht erstellt werden. %s",
-                                              fileName.c_str(), SystemErrorText(errno).c_str()));
+                                              FileNameText(fileName).c_str(),
+                                              SystemErrorText(errno).c_str()));
         }
         return fd;
     }
@@ -88,15 +106,17 @@ int OpenFile(const std::string& fileName, TFileMode mode) {
         struct stat info {};
         if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
             error = EISDIR;
-        } else if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        } else if (::flock(fd, LOCK_EX | LOCK_NB) == 0 || !LockedByAnother(errno)) {
             return fd;
         } else {
             error = errno;
         }
         ::close(fd);
     }
-    throw EFOpenError(FormatMessage("Datei %s kann nicht ge\xF6" "ffnet werden. %s",
-                                    fileName.c_str(), SystemErrorText(error).c_str()));
+    throw EFOpenError(
+        FormatMessage("Datei %s kann nicht ge\xF6"
+                      "ffnet werden. %s",
+                      FileNameText(fileName).c_str(), SystemErrorText(error).c_str()));
 }
 
 }  // namespace

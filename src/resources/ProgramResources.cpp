@@ -3,7 +3,10 @@
 #include <QtGlobal>
 
 // Outside any namespace, as the resource initialiser needs.
-static void InitResourcesOnce() { Q_INIT_RESOURCE(resources); }
+static void InitResourcesOnce() {
+    Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(platforms);
+}
 
 void InitProgramResources() {
     static const bool initialised = (InitResourcesOnce(), true);

@@ -8,7 +8,7 @@
 #include "MainWindowFixture.h"
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
-#include "controls/StringGrid.h"
+#include "controls/Ezhitstg_Ext.h"
 #include "platform/AnsiQt.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"

@@ -1,6 +1,9 @@
 // What the user is told at start-up when the database cannot be used.
 
+#include <sys/resource.h>
 #include <QLabel>
+
+#include <algorithm>
 #include <filesystem>
 
 #include "MainWindowFixture.h"
@@ -80,4 +83,29 @@ TEST_F(MainWindowTest, FileHeldByAnotherReaderIsReportedWithItsName) {
                                         0),
               0u);
     EXPECT_TRUE(window.ExtensionList.empty());
+}
+
+TEST_F(MainWindowTest, OutOfMemoryOnAHugeSparseFileIsShownAndTheWindowOpensEmpty) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer ends the program on an allocation it cannot make";
+#endif
+    WriteDatabase(".doc;Word;Word;Win");
+    std::error_code error;
+    std::filesystem::resize_file(DatabasePath(), std::uintmax_t{15} << 40, error);  // 15 TiB
+    if (error) {
+        GTEST_SKIP() << "no sparse file of 15 TiB here: " << error.message();
+    }
+    // However generously the system promises memory, 15 TiB do not fit under this limit.
+    rlimit before{};
+    ::getrlimit(RLIMIT_AS, &before);
+    rlimit limited = before;
+    limited.rlim_cur = std::min<rlim_t>(before.rlim_cur, rlim_t{64} << 30);
+    ::setrlimit(RLIMIT_AS, &limited);
+    TLumbrafixForm& window = OpenWindow();
+    ::setrlimit(RLIMIT_AS, &before);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].kind, "errorbox");
+    EXPECT_EQ(boxes.shown[0].text, "Zu wenig Arbeitsspeicher.");
+    EXPECT_TRUE(window.ExtensionList.empty());
+    EXPECT_EQ(FromQString(window.lbxCountInfo->text()), CountLine(window, 0));
 }

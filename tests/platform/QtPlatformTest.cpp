@@ -34,8 +34,8 @@ TEST(GeneralErrorHandler, ShowsTheMessageInAnErrorBoxWithTheFullStopRule) {
     ScopedMessageBoxes answerer(boxes);
     HandleException(ECipherException("Invalid file format"));
     HandleException(Exception("Verbindung abgelehnt."));
-    EXPECT_EQ(boxes.errors, (std::vector<std::string>{"Invalid file format.",
-                                                      "Verbindung abgelehnt."}));
+    EXPECT_EQ(boxes.errors,
+              (std::vector<std::string>{"Invalid file format.", "Verbindung abgelehnt."}));
 }
 
 TEST(ButtonGlyph, BackgroundColourOfTheBottomLeftPixelBecomesTransparent) {

@@ -1,0 +1,104 @@
+// The main window as rendered: label colours and fonts, plain-text labels, the whole check box
+// caption in both languages, and the hit grid's colours after a search.
+
+#include <QCheckBox>
+#include <QLabel>
+
+#include "MainWindowFixture.h"
+#include "controls/BitBtn.h"
+#include "controls/Ezhitstg_Ext.h"
+#include "support/RowName.h"
+#include "text/Language.h"
+
+namespace {
+
+struct LabelLook {
+    const char* name;
+    QLabel* TLumbrafixForm::*label;
+    QColor ink;
+    bool bold;
+};
+
+// Pixels of exactly `colour` inside a widget, as it shows in the grabbed window.
+int CountPixels(const QImage& window, QWidget* form, QWidget* widget, const QColor& colour) {
+    const QRect area(widget->mapTo(form, QPoint(0, 0)), widget->size());
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += window.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+class MainWindowLook : public MainWindowTest {
+protected:
+    void SetUp() override {
+        WriteDatabase(
+            ".doc;Word document;Word;Win Mac\r\n.docx;Word 2007;Word;Win\r\n"
+            ".odt;Text;LibreOffice;Win Mac Unix\r\n");
+        OpenWindow();
+        Search("o");
+    }
+
+    QImage Rendered() { return form->grab().toImage(); }
+};
+
+class LabelLooks : public MainWindowLook, public testing::WithParamInterface<LabelLook> {};
+
+TEST_P(LabelLooks, ShowTheirDesignedColourAndWeight) {
+    QLabel* label = form.get()->*GetParam().label;
+    ASSERT_FALSE(label->text().isEmpty());
+    EXPECT_EQ(QFontInfo(label->font()).bold(), GetParam().bold);
+    const QImage window = Rendered();
+    EXPECT_GT(CountPixels(window, form.get(), label, GetParam().ink), 3);
+    const QColor other = GetParam().ink == Qt::red ? Qt::black : Qt::red;
+    EXPECT_EQ(CountPixels(window, form.get(), label, other), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, LabelLooks,
+    testing::Values(LabelLook{"Extension", &TLumbrafixForm::lbxExtension, Qt::black, true},
+                    LabelLook{"CountInfo", &TLumbrafixForm::lbxCountInfo, Qt::black, false},
+                    LabelLook{"InternetUpdate", &TLumbrafixForm::lbInternetUpd, Qt::black, false},
+                    LabelLook{"SearchValues", &TLumbrafixForm::lbxSearchValues, Qt::black, true},
+                    LabelLook{"HitCount", &TLumbrafixForm::lbxHits, Qt::red, true}),
+    RowName());
+
+TEST_F(MainWindowLook, HitCountIsThirteenPixelsHigh) {
+    EXPECT_EQ(form->lbxHits->font().pixelSize(), 13);
+}
+
+TEST_F(MainWindowLook, SearchTermsShowAsTypedNotAsMarkup) {
+    Search("<h1>o</h1>", "<b>x</b>");
+    EXPECT_EQ(form->lbxSearchItem1->text(), QStringLiteral("<h1>o</h1>"));
+    EXPECT_EQ(form->lbxSearchItem1->textFormat(), Qt::PlainText);
+    // Shown as markup, the heading would be far higher than the line it stands on.
+    EXPECT_LT(form->lbxSearchItem1->height(), 20);
+    EXPECT_EQ(form->lbxSearchItem2->text(), QStringLiteral("<b>x</b>"));
+}
+
+TEST_F(MainWindowLook, ContextMenuCaptionShowsWholeInBothLanguages) {
+    for (const int base : {LanguageBaseFor("German"), LanguageBaseFor("English")}) {
+        form->LanguageBase = base;
+        form->RefreshCaptions();
+        const QCheckBox* box = form->CheckBoxContexMenu;
+        EXPECT_GE(box->width(), box->sizeHint().width()) << base;
+        EXPECT_LT(box->geometry().right(), form->butExit->x()) << base;
+    }
+}
+
+TEST_F(MainWindowLook, GridShowsHeaderAndRowsInTheirColours) {
+    TEzHitGrid* grid = form->StringGridInfo;
+    grid->clearFocus();
+    const QImage image = grid->viewport()->grab().toImage();
+    const auto colourAt = [&](int col, int row) {
+        return image.pixelColor(grid->CellRect(col, row).center());
+    };
+    EXPECT_EQ(colourAt(1, 0), QColor(128, 128, 128));
+    EXPECT_EQ(colourAt(3, 2), QColor(192, 220, 192));
+    EXPECT_EQ(colourAt(3, 3), QColor(0, 128, 0));
+    EXPECT_GT(CountPixels(image, grid->viewport(), grid->viewport(), QColor(255, 255, 0)), 5);
+}

@@ -1,0 +1,162 @@
+// The hit grid's own mouse and key rules: the row pick in column 0, the double-click events on
+// rows 0 and 1, the end of a column resize, and Ctrl+A.
+
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+#include "ShownGrid.h"
+#include "controls/Ezhitstg_Ext.h"
+
+namespace {
+
+enum class Press { Single, Double };
+
+struct MouseCase {
+    const char* name;
+    bool easy220;
+    Press press;
+    Qt::MouseButton button;
+    int col;  // -1: beside the cells
+    int row;
+    int currentRow;  // after the press; the grid starts on row 5
+    std::vector<std::string> events;
+};
+
+}  // namespace
+
+// Four columns without fixed ones, a header row and ten hits, as the main window shows them.
+class HitGridInput : public ShownGridTest<TEzHitGrid> {
+protected:
+    void SetUp() override {
+        ShownGridTest::SetUp();
+        grid.SetColCount(4);
+        grid.SetRowCount(11);
+        grid.SetFixedCols(0);
+        grid.OnSortHitListCol = [this](QObject*, int col) {
+            events.push_back("sort " + std::to_string(col));
+        };
+        grid.OnDeactivateSortHitList = [this](QObject*) { events.push_back("deactivate"); };
+        grid.OnCallHitListConfig = [this](QObject*) { events.push_back("config"); };
+        grid.OnColSizing = [this](QObject*) { events.push_back("sized"); };
+    }
+
+    void Send(QEvent::Type type, Qt::MouseButton button, QPoint at) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, at, grid.viewport()->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(grid.viewport(), &event);
+    }
+
+    std::vector<std::string> events;
+};
+
+class HitGridMouse : public HitGridInput, public testing::WithParamInterface<MouseCase> {};
+
+TEST_P(HitGridMouse, PressesFollowTheRules) {
+    const MouseCase& c = GetParam();
+    grid.SetEASY_220(c.easy220);
+    grid.SetRow(5);
+    grid.clearFocus();
+    const QPoint at = c.col < 0 ? QPoint(390, 290) : CentreOf(c.col, c.row);
+    Send(c.press == Press::Double ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress,
+         c.button, at);
+    Send(QEvent::MouseButtonRelease, c.button, at);
+    EXPECT_EQ(grid.Row(), c.currentRow);
+    EXPECT_EQ(events, c.events);
+    // A consumed press (one that raised an event) and a press beside the cells give no focus.
+    EXPECT_EQ(grid.hasFocus(), c.col >= 0 && c.events.empty());
+}
+
+constexpr auto L = Qt::LeftButton;
+constexpr auto R = Qt::RightButton;
+INSTANTIATE_TEST_SUITE_P(
+    HitGrid, HitGridMouse,
+    testing::Values(
+        MouseCase{"RightPressInColumn0PicksRow", false, Press::Single, R, 0, 3, 3, {}},
+        MouseCase{"RightPressInColumn0OfRow1KeepsRow", false, Press::Single, R, 0, 1, 5, {}},
+        MouseCase{"RightPressInColumn2KeepsRow", false, Press::Single, R, 2, 3, 5, {}},
+        MouseCase{"LeftPressSelectsRow", false, Press::Single, L, 2, 7, 7, {}},
+        MouseCase{"PressBesideTheCellsDoesNothing", false, Press::Single, L, -1, -1, 5, {}},
+        MouseCase{"DoubleClickOnHeaderSorts", false, Press::Double, L, 2, 0, 5, {"sort 2"}},
+        MouseCase{"DoubleClickOnFirstHeaderCell", false, Press::Double, L, 0, 0, 5, {"deactivate"}},
+        MouseCase{"DoubleClickOnRow1CallsConfig", false, Press::Double, L, 3, 1, 5, {"config"}},
+        MouseCase{"RightDoubleClickOnHeaderRaisesNothing", false, Press::Double, R, 2, 0, 5, {}},
+        MouseCase{"EasyRightPressInColumn0KeepsRow", true, Press::Single, R, 0, 3, 5, {}},
+        MouseCase{"EasyDoubleClickOnHeaderRaisesNothing", true, Press::Double, L, 2, 0, 5, {}}),
+    RowName());
+
+TEST_F(HitGridInput, DoubleClickInColumn0OfRow1IsAPlainPress) {
+    grid.SetRow(5);
+    Send(QEvent::MouseButtonDblClick, Qt::LeftButton, CentreOf(0, 1));
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(HitGridInput, DoubleClickWithoutHandlersHasNoEffect) {
+    grid.OnSortHitListCol = nullptr;
+    grid.OnCallHitListConfig = nullptr;
+    grid.SetRow(5);
+    grid.clearFocus();
+    for (int row : {0, 1}) {
+        Send(QEvent::MouseButtonDblClick, Qt::LeftButton, CentreOf(2, row));
+    }
+    EXPECT_EQ(grid.Row(), 5);
+    EXPECT_FALSE(grid.hasFocus());
+}
+
+TEST_F(HitGridInput, ReleaseAfterAColumnResizeIsAnnounced) {
+    const QRect header = grid.CellRect(1, 0);
+    const QPoint border(header.right() + 1, header.center().y());
+    Send(QEvent::MouseButtonPress, Qt::LeftButton, border);
+    QMouseEvent move(QEvent::MouseMove, border + QPoint(30, 0),
+                     grid.viewport()->mapToGlobal(border + QPoint(30, 0)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid.viewport(), &move);
+    Send(QEvent::MouseButtonRelease, Qt::LeftButton, border + QPoint(30, 0));
+    EXPECT_EQ(grid.ColWidths(1), header.width() + 30);
+    EXPECT_EQ(events, std::vector<std::string>{"sized"});
+
+    Send(QEvent::MouseButtonPress, Qt::LeftButton, CentreOf(2, 4));
+    Send(QEvent::MouseButtonRelease, Qt::LeftButton, CentreOf(2, 4));
+    EXPECT_EQ(events.size(), 1u);
+}
+
+namespace {
+
+struct SelectAllCase {
+    const char* name;
+    int rows;
+    Qt::KeyboardModifiers modifiers;
+    TGridRect selection;
+};
+
+}  // namespace
+
+class HitGridSelectAll : public HitGridInput, public testing::WithParamInterface<SelectAllCase> {};
+
+// The selection starts on column 2, row 1; without row selection the block shows as it is.
+TEST_P(HitGridSelectAll, SelectsFromColumn1Row2ToTheLastCell) {
+    grid.SetOptions(goColSizing);
+    grid.SetRowCount(GetParam().rows);
+    grid.SetSelection({2, 1, 2, 1});
+    QTest::keyClick(&grid, Qt::Key_A, GetParam().modifiers);
+    EXPECT_EQ(grid.Selection(), GetParam().selection);
+    EXPECT_EQ(grid.Col(), GetParam().selection.Right);
+    EXPECT_EQ(grid.Row(), GetParam().selection.Bottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HitGrid, HitGridSelectAll,
+    testing::Values(SelectAllCase{"TenHits", 11, Qt::ControlModifier, {1, 2, 3, 10}},
+                    SelectAllCase{"ShiftAndAltDoNotMatter",
+                                  11,
+                                  Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier,
+                                  {1, 2, 3, 10}},
+                    SelectAllCase{"TwoHits", 3, Qt::ControlModifier, {1, 2, 3, 2}},
+                    SelectAllCase{"OneHitKeepsTheSelection", 2, Qt::ControlModifier, {2, 1, 2, 1}},
+                    SelectAllCase{"PlainAKeepsTheSelection", 11, Qt::NoModifier, {2, 1, 2, 1}}),
+    RowName());
