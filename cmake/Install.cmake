@@ -13,6 +13,10 @@ set(LUMBRAFIX_MACHINE_DIR /var/lib/lumbrafix CACHE PATH
 set(LUMBRAFIX_ICON_SIZES 16 32 48 64 128 256)
 
 install(TARGETS lumbrafix RUNTIME DESTINATION .)
+# The command-line download, with which an administrator updates the installed database.
+if(TARGET lumbrafix-fetch)
+    install(TARGETS lumbrafix-fetch RUNTIME DESTINATION .)
+endif()
 install(FILES ${LUMBRAFIX_DATABASE_FILE} DESTINATION .
     PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Checks the Debian package made by CPack: its file list, its dependencies, lintian, and, as
+# Checks the Debian package made by CPack in a build folder: its file list, its dependencies, lintian, and, as
 # root on a machine where Lumbrafix is not installed, that apt installs it, that the launcher
 # leads to the program beside its database, and that purging leaves nothing behind.
 #   tools/check-package.sh build/lumbrafix_1.2_amd64.deb
@@ -14,6 +14,9 @@ expected="/usr/bin/lumbrafix -> ../lib/lumbrafix/lumbrafix
 /usr/share/doc/lumbrafix/copyright
 /usr/share/man/man1/lumbrafix.1.gz
 /var/lib/lumbrafix/"
+if [ -x "$(dirname "$deb")/tools/lumbrafix-fetch/lumbrafix-fetch" ]; then
+    expected+=$'\n'"/usr/lib/lumbrafix/lumbrafix-fetch"
+fi
 for size in 16 32 48 64 128 256; do
     expected+=$'\n'"/usr/share/icons/hicolor/${size}x${size}/apps/lumbrafix.png"
 done

@@ -40,7 +40,8 @@ protected:
 
     // Creates and shows the window; its start-up messages land in `boxes`.
     TLumbrafixForm& OpenWindow();
-    void Search(const QString& extension, const QString& fileType = {}, const QString& program = {});
+    void Search(const QString& extension, const QString& fileType = {},
+                const QString& program = {});
 
     RecordingMessageBoxes boxes;
     ScopedMessageBoxes answerer{boxes};

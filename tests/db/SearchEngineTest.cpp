@@ -24,7 +24,9 @@ TStringList Find(const std::string& extension, const std::string& fileType,
 
 TEST(TrimControls, RemovesBlanksTabsAndControlsAtBothEndsOnly) {
     EXPECT_EQ(TrimControls("  doc \t"), "doc");
-    EXPECT_EQ(TrimControls("\x01\x1F" "a b\r\n"), "a b");
+    EXPECT_EQ(TrimControls("\x01\x1F"
+                           "a b\r\n"),
+              "a b");
     EXPECT_EQ(TrimControls(" \t "), "");
     EXPECT_EQ(TrimControls("\xA0x\xA0"), "\xA0x\xA0");  // no-break space is above 32
 }
@@ -40,8 +42,8 @@ TEST(FindMatchingLines, FoldsCaseOfTermAndField) {
 }
 
 TEST(FindMatchingLines, DoesNotFoldAccentedLetters) {
-    EXPECT_TRUE(Find("\xE4", "", "", false).size() == 1u);   // finds the line with the extension
-    EXPECT_TRUE(Find("", "\xE4", "", false).empty());        // file type holds only the upper form
+    EXPECT_TRUE(Find("\xE4", "", "", false).size() == 1u);  // finds the line with the extension
+    EXPECT_TRUE(Find("", "\xE4", "", false).empty());       // file type holds only the upper form
 }
 
 TEST(FindMatchingLines, LeadingDotAndWildcardsAreOrdinaryCharacters) {
