@@ -42,7 +42,10 @@ trap - EXIT
 wait "$app"
 SESSION
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/session.sh" "$program" "$work/shot.png"
+# A free display from a random start, so that X tests started at the same moment do not race
+# for the same number.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" \
+    bash "$work/session.sh" "$program" "$work/shot.png"
 
 # Pixels of one colour inside a rectangle WxH+X+Y of the screenshot.
 pixels() {
