@@ -102,6 +102,7 @@ TEST(DatabaseBuilder, DescriptionFromTypeName) {
         {"audio/vnd.dolby.mlp", "Dolby MLP audio"},
         {"model/x3d+binary", "X3D Binary 3D model"},
         {"application/vnd.gentics.grd+json", "Gentics GRD JSON data"},
+        {"application/emotionml+xml", "EmotionML XML data"},
         {"application/x-foo", ""},
         {"text/x-foo", ""},
         {"image/", ""},

@@ -60,13 +60,18 @@ std::string Description(const DatabaseSources& sources, const std::string& type)
     return name.empty() ? DescriptionFromTypeName(type) : name;
 }
 
+// One word of a type name as a reader writes it: short ones are abbreviations ("CR2"), the
+// markup languages keep their "ML" ("CellML"), others begin with a capital.
 std::string WordOfTypeName(std::string word) {
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
     if (word.size() <= 4) {
-        std::transform(word.begin(), word.end(), word.begin(),
-                       [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
-    } else if (word[0] >= 'a' && word[0] <= 'z') {
-        word[0] = static_cast<char>(word[0] - 'a' + 'A');
+        std::transform(word.begin(), word.end(), word.begin(), upper);
+        return word;
     }
+    if (word.compare(word.size() - 2, 2, "ml") == 0) {
+        word.replace(word.size() - 2, 2, "ML");
+    }
+    word[0] = upper(word[0]);
     return word;
 }
 
