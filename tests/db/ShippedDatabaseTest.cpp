@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -17,8 +19,19 @@ struct Record {
     std::string extension, type, program, platform;
 };
 
+// Read without the program's lock, so that the tests that start the program at the same time
+// are not refused the file.
+TMemoryStream ShippedFile() {
+    std::ifstream in(LUMBRAFIX_DATABASE_FILE, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    TMemoryStream file;
+    file.WriteBuffer(bytes.data(), bytes.size());
+    file.SetPosition(0);
+    return file;
+}
+
 std::vector<Record> ShippedRecords() {
-    TFileStream file(LUMBRAFIX_DATABASE_FILE, TFileMode::fmOpenReadExclusive);
+    TMemoryStream file = ShippedFile();
     std::vector<Record> records;
     for (const std::string& line : ReadExtensionLines(file, BuildDatabaseKey())) {
         std::vector<std::string> fields(1);

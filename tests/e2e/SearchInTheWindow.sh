@@ -11,8 +11,8 @@ trap 'rm -rf "$work"' EXIT
 
 cat > "$work/session.sh" <<'SESSION'
 set -euo pipefail
-program=$1 shot=$2
-QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
+program=$1 shot=$2 log=$3
+QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
 app=$!
 trap 'kill $app 2>/dev/null || true' EXIT
 window=
@@ -39,13 +39,19 @@ if kill -0 "$app" 2>/dev/null; then
     exit 1
 fi
 trap - EXIT
-wait "$app"
+status=0
+wait "$app" || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "the program ended with status $status:"
+    tail -n 40 "$log"
+    exit 1
+fi
 SESSION
 
 # A free display from a random start, so that X tests started at the same moment do not race
 # for the same number.
 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" \
-    bash "$work/session.sh" "$program" "$work/shot.png"
+    bash "$work/session.sh" "$program" "$work/shot.png" "$work/program.log"
 
 # Pixels of one colour inside a rectangle WxH+X+Y of the screenshot.
 pixels() {
