@@ -9,6 +9,7 @@
 
 #include "db/DatabaseKey.h"
 #include "db/ExtensionDatabase.h"
+#include "db/ExtensionRecord.h"
 #include "platform/Streams.h"
 
 // The database the build puts beside the program, read the way the program reads it.
@@ -34,17 +35,9 @@ std::vector<Record> ShippedRecords() {
     TMemoryStream file = ShippedFile();
     std::vector<Record> records;
     for (const std::string& line : ReadExtensionLines(file, BuildDatabaseKey())) {
-        std::vector<std::string> fields(1);
-        for (const char c : line) {
-            if (c == ';') {
-                fields.emplace_back();
-            } else {
-                fields.back().push_back(c);
-            }
-        }
-        EXPECT_EQ(fields.size(), 4u) << line;
-        fields.resize(4);
-        records.push_back({fields[0], fields[1], fields[2], fields[3]});
+        EXPECT_EQ(std::count(line.begin(), line.end(), ';'), 3) << line;
+        records.push_back({ExtractField(line, 1), ExtractField(line, 2), ExtractField(line, 3),
+                           ExtractField(line, 4)});
     }
     return records;
 }
