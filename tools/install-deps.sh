@@ -11,7 +11,10 @@ packages=(
     clang libclang-rt-14-dev                       # libFuzzer targets
     clang-format                                   # the format target
     fonts-liberation fonts-comic-neue              # stand-ins for the designed fonts
-    xvfb xauth x11-utils                           # end-to-end runs without a display
+    xvfb xauth x11-utils xdotool imagemagick       # end-to-end runs without a display
+    media-types ruby-mime-types-data               # MIME registries the database is built from
+    nlohmann-json3-dev                             # reading mime-types.json
+    dpkg-dev lintian                               # the Debian package and its checks
     nginx-light curl                               # HTTP client tests and fetch benchmark
 )
 

@@ -11,4 +11,6 @@
 // The view points into `line`. The whole line counts, however long it is.
 std::string_view FieldOf(std::string_view line, int n);
 
-inline std::string ExtractField(std::string_view line, int n) { return std::string(FieldOf(line, n)); }
+inline std::string ExtractField(std::string_view line, int n) {
+    return std::string(FieldOf(line, n));
+}

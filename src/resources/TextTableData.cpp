@@ -12,8 +12,9 @@ constexpr TextTableEntry kEntries[] = {
     {1003, "Dateityp"},
     {1004, "Programm"},
     {1005, "Plattform"},
-    {1006, "Die Datei >marbelin_ext.txt< wurde gefunden, scheint aber defekt oder leer zu sein. "
-           "Bitte prüfen Sie die Datei!"},
+    {1006,
+     "Die Datei >marbelin_ext.txt< wurde gefunden, scheint aber defekt oder leer zu sein. "
+     "Bitte prüfen Sie die Datei!"},
     {1007, "Die Datei >marbelin_ext.txt< konnte nicht im Programm-Ordner"},
     {1008, "gefunden werden ! Bitte prüfen Sie Ihre Installation"},
     {1009, "Eine Leersuche ist nicht möglich!"},
@@ -22,8 +23,9 @@ constexpr TextTableEntry kEntries[] = {
     {1012, "Suchbegriffe (2)"},
     {1013, "Suchebgriffe (3)"},
     {1014, "Treffer"},
-    {1015, "Lumbrafix v1.2 - Das Offline Dateiendungen-Nachschlagewerk zu marbelin-online ("
-           LUMBRAFIX_UPDATE_HOST ")"},
+    {1015,
+     "Lumbrafix v1.2 - Das Offline Dateiendungen-Nachschlagewerk zu marbelin-online "
+     "(" LUMBRAFIX_UPDATE_HOST ")"},
     {1016, "Es ist ein Problem beim Herunterladen der Datei aufgetreten!"},
     {1017, "Bitte überprüfen Sie Ihre Internetverbindung bzw. wählen Sie sich ein"},
     {1018, "Aktuelle marbelin-online-Dateiliste"},
@@ -69,8 +71,9 @@ constexpr TextTableEntry kEntries[] = {
     {5003, "File type"},
     {5004, "Program"},
     {5005, "Platform"},
-    {5006, "The file >marbelin_ext.txt< was found but seems to be defect or empty. "
-           "Please check the file!"},
+    {5006,
+     "The file >marbelin_ext.txt< was found but seems to be defect or empty. "
+     "Please check the file!"},
     {5007, "The file >marbelin_ext.txt< could not be found in the application folder"},
     {5008, "Please check your installation of Lumbrafix"},
     {5009, "No empty search possible!"},
@@ -79,8 +82,9 @@ constexpr TextTableEntry kEntries[] = {
     {5012, "Search term (2)"},
     {5013, "Search term (3)"},
     {5014, "Hit(s)"},
-    {5015, "Lumbrafix v1.2 - The offline file extension database of marbelin-online ("
-           LUMBRAFIX_UPDATE_HOST ")"},
+    {5015,
+     "Lumbrafix v1.2 - The offline file extension database of marbelin-online "
+     "(" LUMBRAFIX_UPDATE_HOST ")"},
     {5016, "A problem occured while downloading the file!"},
     {5017, "Please check your internet connection"},
     {5018, "Actual marbelin-online file"},
@@ -122,4 +126,6 @@ constexpr TextTableEntry kEntries[] = {
 
 }  // namespace
 
-std::span<const TextTableEntry> TextTableEntries() { return kEntries; }
+std::span<const TextTableEntry> TextTableEntries() {
+    return kEntries;
+}

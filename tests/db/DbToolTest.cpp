@@ -94,6 +94,14 @@ TEST(ParseDbToolArguments, CommandsFilesAndKey) {
     EXPECT_EQ(check.input, "f.db");
     EXPECT_EQ(check.key, CountingKey());
 
+    const DbToolCommand build = ParseDbToolArguments(
+        {"build", "--mime-types", "m.types", "data", "--mime-types-data=m.json", "out.db"});
+    EXPECT_EQ(build.action, DbToolAction::Build);
+    EXPECT_EQ(build.input, "data");
+    EXPECT_EQ(build.output, "out.db");
+    EXPECT_EQ(build.mimeTypes, "m.types");
+    EXPECT_EQ(build.mimeTypesData, "m.json");
+
     EXPECT_EQ(ParseDbToolArguments({"check", "f.db", "--help"}).action, DbToolAction::Help);
     EXPECT_EQ(ParseDbToolArguments({"--help"}).action, DbToolAction::Help);
 }
@@ -109,6 +117,9 @@ TEST(ParseDbToolArguments, RefusesMalformedCommandLines) {
         {"check", "a", "--key"},
         {"check", "a", "--key", "0011"},
         {"check", "a", "--verbose"},
+        {"encipher", "a", "b", "--mime-types", "m"},
+        {"build", "data"},
+        {"build", "data", "out", "--mime-types"},
     };
     for (const auto& arguments : cases) {
         EXPECT_THROW(ParseDbToolArguments(arguments), EUsageError)
@@ -181,4 +192,18 @@ TEST_F(DbToolFiles, ToolExitCodesAndOutputs) {
     EXPECT_NE(Read("stderr").find("Invalid file format"), std::string::npos);
     EXPECT_FALSE(fs::exists(PathOf("x.txt")));
     EXPECT_EQ(RunTool("check '" + PathOf("missing.db") + "'"), 1);
+
+    Write("extensions.txt", ".a;A file;A tool;Win\n");
+    Write("types.txt", "image/;;GIMP;Unix\n");
+    Write("mime.types", "image/b b\n");
+    Write("mime.json", "[]");
+    const std::string sources = "--mime-types '" + PathOf("mime.types") + "' --mime-types-data '" +
+                                PathOf("mime.json") + "' '" + dir_.string() + "' ";
+    EXPECT_EQ(RunTool("build " + sources + "'" + PathOf("b.db") + "'"), 0);
+    DecipherFile(PathOf("b.db"), PathOf("b.txt"), BuildDatabaseKey());
+    EXPECT_EQ(Read("b.txt"), ".a;A file;A tool;Win\r\n.b;B image;GIMP;Unix\r\n");
+    fs::remove(PathOf("mime.json"));
+    EXPECT_EQ(RunTool("build " + sources + "'" + PathOf("c.db") + "'"), 1);
+    EXPECT_NE(Read("stderr").find("cannot read"), std::string::npos);
+    EXPECT_FALSE(fs::exists(PathOf("c.db")));
 }

@@ -22,12 +22,17 @@ TEST(AnsiCodePage, HighRangeDiffersFromLatin1) {
 }
 
 TEST(AnsiCodePage, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToAnsi("a\xE2\x82\xAC" "b"), "a\x80" "b");
+    EXPECT_EQ(Utf8ToAnsi("a\xE2\x82\xAC"
+                         "b"),
+              "a\x80"
+              "b");
     EXPECT_EQ(Utf8ToAnsi("Ω☃😀"), "???");
 }
 
 TEST(AnsiCodePage, MalformedUtf8BecomesQuestionMarksWithoutReadingPastTheEnd) {
     EXPECT_EQ(Utf8ToAnsi("\xC3"), "?");
     EXPECT_EQ(Utf8ToAnsi("\xE2\x82"), "?");
-    EXPECT_EQ(Utf8ToAnsi("\xFF" "a"), "?a");
+    EXPECT_EQ(Utf8ToAnsi("\xFF"
+                         "a"),
+              "?a");
 }

@@ -10,9 +10,12 @@ struct NameCase {
 
 TEST(LanguageNameFromSystemName, OnlyTheCaseSensitiveWordDeutschGivesGerman) {
     const NameCase cases[] = {
-        {"Deutsch (Deutschland)", "German"}, {"Deutsch (\xD6sterreich)", "German"},
-        {"Schweizerdeutsch", "English"},     {"German (Germany)", "English"},
-        {"deutsch", "English"},              {"", "English"},
+        {"Deutsch (Deutschland)", "German"},
+        {"Deutsch (\xD6sterreich)", "German"},
+        {"Schweizerdeutsch", "English"},
+        {"German (Germany)", "English"},
+        {"deutsch", "English"},
+        {"", "English"},
         {"xDeutschx", "German"},
     };
     for (const NameCase& c : cases) {

@@ -8,6 +8,8 @@ const char* const kDbToolUsage =
     "Usage: lumbrafix-db encipher [--key HEX] IN OUT\n"
     "       lumbrafix-db decipher [--key HEX] IN OUT\n"
     "       lumbrafix-db check [--key HEX] FILE\n"
+    "       lumbrafix-db build [--key HEX] [--mime-types FILE] [--mime-types-data FILE]\n"
+    "                          DATA OUT\n"
     "\n"
     "Converts between the plain text of the extension database and its enciphered file\n"
     "format (marbelin_ext.txt), or checks an enciphered file.\n"
@@ -15,6 +17,11 @@ const char* const kDbToolUsage =
     "  encipher   write IN, a plain text, enciphered to OUT\n"
     "  decipher   write IN, an enciphered database, as plain bytes to OUT\n"
     "  check      tell whether FILE is a well-formed database and how many lines it holds\n"
+    "  build      merge the table in folder DATA (extensions.txt, types.txt) with the MIME\n"
+    "             registries and write the enciphered database to OUT\n"
+    "  --mime-types FILE       media-types' list (default /etc/mime.types)\n"
+    "  --mime-types-data FILE  ruby-mime-types-data's mime-types.json (default\n"
+    "             /usr/share/ruby-mime-types-data/data/mime-types.json)\n"
     "  --key HEX  the 16 key bytes as exactly 32 hexadecimal digits (default: the\n"
     "             program's own database key)\n"
     "  --help     show this text\n"
@@ -48,6 +55,7 @@ constexpr ActionName kActions[] = {
     {"encipher", DbToolAction::Encipher, 2},
     {"decipher", DbToolAction::Decipher, 2},
     {"check", DbToolAction::Check, 1},
+    {"build", DbToolAction::Build, 2},
 };
 
 const ActionName& ActionNamed(const std::string& name) {
@@ -57,6 +65,31 @@ const ActionName& ActionNamed(const std::string& name) {
         }
     }
     throw EUsageError(FormatMessage("unknown command '%s'", name.c_str()));
+}
+
+// The option at `arguments[i]`, in the form "--name VALUE" or "--name=VALUE"; `i` ends on the
+// option's last argument.
+void TakeOption(DbToolCommand& command, const std::vector<std::string>& arguments, std::size_t& i) {
+    const std::string& argument = arguments[i];
+    const std::size_t equals = argument.find('=');
+    const std::string name = argument.substr(0, equals);
+    std::string value;
+    if (equals != std::string::npos) {
+        value = argument.substr(equals + 1);
+    } else if (i + 1 < arguments.size()) {
+        value = arguments[++i];
+    } else {
+        throw EUsageError(FormatMessage("%s needs a value", name.c_str()));
+    }
+    if (name == "--key") {
+        command.key = ParseHexKey(value);
+    } else if (name == "--mime-types" && command.action == DbToolAction::Build) {
+        command.mimeTypes = value;
+    } else if (name == "--mime-types-data" && command.action == DbToolAction::Build) {
+        command.mimeTypesData = value;
+    } else {
+        throw EUsageError(FormatMessage("unknown option '%s'", argument.c_str()));
+    }
 }
 
 }  // namespace
@@ -95,15 +128,8 @@ DbToolCommand ParseDbToolArguments(const std::vector<std::string>& arguments) {
     std::vector<std::string> files;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--key") {
-            if (++i == arguments.size()) {
-                throw EUsageError("--key needs a value");
-            }
-            command.key = ParseHexKey(arguments[i]);
-        } else if (argument.rfind("--key=", 0) == 0) {
-            command.key = ParseHexKey(std::string_view(argument).substr(6));
-        } else if (argument.size() > 1 && argument[0] == '-') {
-            throw EUsageError(FormatMessage("unknown option '%s'", argument.c_str()));
+        if (argument.size() > 1 && argument[0] == '-') {
+            TakeOption(command, arguments, i);
         } else {
             files.push_back(argument);
         }

@@ -14,13 +14,16 @@ class EUsageError : public Exception {
     using Exception::Exception;
 };
 
-enum class DbToolAction { Help, Encipher, Decipher, Check };
+enum class DbToolAction { Help, Encipher, Decipher, Check, Build };
 
 struct DbToolCommand {
     DbToolAction action = DbToolAction::Help;
     CipherKey16 key{};
-    std::string input;   // IN, or FILE for check
+    std::string input;   // IN, FILE for check, DATA for build
     std::string output;  // OUT; empty for check
+    // The MIME registries that build merges with DATA.
+    std::string mimeTypes = "/etc/mime.types";
+    std::string mimeTypesData = "/usr/share/ruby-mime-types-data/data/mime-types.json";
 };
 
 // The text printed for --help.

@@ -1,17 +1,21 @@
 #include "DbToolCommands.h"
 
+#include <fstream>
+
+#include "DatabaseBuilder.h"
 #include "db/BfBlock.h"
 #include "db/ExtensionDatabase.h"
 #include "platform/ReplaceFile.h"
 #include "platform/Streams.h"
+#include "text/AnsiCodePage.h"
 
 namespace {
 
 constexpr std::int64_t kBlockSize = 8;
 
-void ConvertFile(const std::string& input, const std::string& output, const CipherKey16& key,
-                 BfDirection direction) {
-    TFileStream in(input, TFileMode::fmOpenReadExclusive);
+// `in`, from its current position, enciphered or deciphered, replaces `output`.
+void ConvertStream(TStream& in, const std::string& output, const CipherKey16& key,
+                   BfDirection direction) {
     TLbBlowfish cipher;
     cipher.CipherMode = cmECB;
     cipher.AssignKey(key);
@@ -24,12 +28,39 @@ void ConvertFile(const std::string& input, const std::string& output, const Ciph
     });
 }
 
+void ConvertFile(const std::string& input, const std::string& output, const CipherKey16& key,
+                 BfDirection direction) {
+    TFileStream in(input, TFileMode::fmOpenReadExclusive);
+    ConvertStream(in, output, key, direction);
+}
+
 int FinalCount(TStream& file, std::int64_t size, const CipherKey16& key) {
     BfBlock last{};
     file.SetPosition(size - kBlockSize);
     file.ReadBuffer(last.data(), last.size());
     BfCryptBlock(BfExpandKey(key), last, BfDirection::Decipher);
     return last[7];
+}
+
+template <typename Reader>
+auto ReadSourceFile(const std::string& path, Reader read) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw ESourceError(FormatMessage("cannot read %s", path.c_str()));
+    }
+    return read(in, path);
+}
+
+DatabaseSources ReadBuildSources(const DatabaseBuildSources& files) {
+    DatabaseSources sources;
+    sources.curated.extensionLines =
+        ReadSourceFile(files.dataFolder + "/extensions.txt", ReadCuratedExtensions);
+    sources.curated.typeRules = ReadSourceFile(files.dataFolder + "/types.txt", ReadTypeRules);
+    sources.registries.push_back(ReadSourceFile(
+        files.mimeTypesData, [](std::istream& in, auto&) { return ReadMimeTypesData(in); }));
+    sources.registries.push_back(
+        ReadSourceFile(files.mimeTypes, [](std::istream& in, auto&) { return ReadMimeTypes(in); }));
+    return sources;
 }
 
 DatabaseCheck Malformed(std::string problem) {
@@ -44,6 +75,20 @@ void EncipherFile(const std::string& input, const std::string& output, const Cip
 
 void DecipherFile(const std::string& input, const std::string& output, const CipherKey16& key) {
     ConvertFile(input, output, key, BfDirection::Decipher);
+}
+
+std::size_t BuildDatabaseFile(const DatabaseBuildSources& sources, const std::string& output,
+                              const CipherKey16& key) {
+    const std::vector<std::string> lines = BuildDatabaseLines(ReadBuildSources(sources));
+    std::string plain;
+    for (const std::string& line : lines) {
+        plain += Utf8ToAnsi(line) + "\r\n";
+    }
+    TMemoryStream in;
+    in.WriteBuffer(plain.data(), plain.size());
+    in.SetPosition(0);
+    ConvertStream(in, output, key, BfDirection::Encipher);
+    return lines.size();
 }
 
 DatabaseCheck CheckDatabaseFile(const std::string& file, const CipherKey16& key) {

@@ -14,6 +14,18 @@ void EncipherFile(const std::string& input, const std::string& output, const Cip
 // IN, an enciphered database, deciphered to its plain bytes, replaces OUT.
 void DecipherFile(const std::string& input, const std::string& output, const CipherKey16& key);
 
+// Where `lumbrafix-db build` reads its sources.
+struct DatabaseBuildSources {
+    std::string dataFolder;     // holds extensions.txt and types.txt
+    std::string mimeTypes;      // /etc/mime.types
+    std::string mimeTypesData;  // mime-types.json
+};
+
+// The merged database (see DatabaseBuilder.h), in the ANSI code page with CR LF line ends,
+// enciphered, replaces OUT. Returns the number of lines.
+std::size_t BuildDatabaseFile(const DatabaseBuildSources& sources, const std::string& output,
+                              const CipherKey16& key);
+
 struct DatabaseCheck {
     bool wellFormed = false;
     std::string problem;    // why not, when not well-formed

@@ -1,5 +1,6 @@
 // lumbrafix-db: enciphers the plain-text extension database into the file the program reads,
-// deciphers such a file back, and checks one.
+// deciphers such a file back, checks one, and builds the shipped one from the MIME registries
+// and our own table.
 
 #include <cstdio>
 
@@ -23,6 +24,13 @@ int RunCheck(const DbToolCommand& command) {
     return 0;
 }
 
+int RunBuild(const DbToolCommand& command) {
+    const std::size_t lines = BuildDatabaseFile(
+        {command.input, command.mimeTypes, command.mimeTypesData}, command.output, command.key);
+    std::printf("%s: %zu line(s)\n", command.output.c_str(), lines);
+    return 0;
+}
+
 int Run(const DbToolCommand& command) {
     switch (command.action) {
         case DbToolAction::Help:
@@ -36,6 +44,8 @@ int Run(const DbToolCommand& command) {
             return 0;
         case DbToolAction::Check:
             return RunCheck(command);
+        case DbToolAction::Build:
+            return RunBuild(command);
     }
     return kExitUsage;
 }
