@@ -46,10 +46,14 @@ void TMessageBoxes::ErrorBox(const std::string& text) {
     ShowBox(QMessageBox::Critical, ToQString(ApplicationTitle()), text);
 }
 
-TMessageBoxes& MessageBoxes() { return current != nullptr ? *current : RealMessageBoxes(); }
+TMessageBoxes& MessageBoxes() {
+    return current != nullptr ? *current : RealMessageBoxes();
+}
 
 ScopedMessageBoxes::ScopedMessageBoxes(TMessageBoxes& replacement) : previous_(current) {
     current = &replacement;
 }
 
-ScopedMessageBoxes::~ScopedMessageBoxes() { current = previous_; }
+ScopedMessageBoxes::~ScopedMessageBoxes() {
+    current = previous_;
+}

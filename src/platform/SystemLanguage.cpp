@@ -19,15 +19,24 @@ struct RegionName {
 // Language and region pairs named the way the system lists them; a language whose region is
 // not listed falls back to the entry for the bare language code.
 constexpr RegionName kRegionNames[] = {
-    {"de_DE", "Deutsch (Deutschland)"},   {"de_AT", "Deutsch (Österreich)"},
-    {"de_CH", "Deutsch (Schweiz)"},       {"de_LU", "Deutsch (Luxemburg)"},
-    {"de_LI", "Deutsch (Liechtenstein)"}, {"de_BE", "Deutsch (Belgien)"},
-    {"de", "Deutsch"},                    {"en_US", "English (United States)"},
-    {"en_GB", "English (United Kingdom)"}, {"en", "English"},
-    {"fr", "Français"},                   {"es", "Español"},
-    {"it", "Italiano"},                   {"nl", "Nederlands"},
-    {"pt", "Português"},                  {"pl", "Polski"},
-    {"da", "Dansk"},                      {"sv", "Svenska"},
+    {"de_DE", "Deutsch (Deutschland)"},
+    {"de_AT", "Deutsch (Österreich)"},
+    {"de_CH", "Deutsch (Schweiz)"},
+    {"de_LU", "Deutsch (Luxemburg)"},
+    {"de_LI", "Deutsch (Liechtenstein)"},
+    {"de_BE", "Deutsch (Belgien)"},
+    {"de", "Deutsch"},
+    {"en_US", "English (United States)"},
+    {"en_GB", "English (United Kingdom)"},
+    {"en", "English"},
+    {"fr", "Français"},
+    {"es", "Español"},
+    {"it", "Italiano"},
+    {"nl", "Nederlands"},
+    {"pt", "Português"},
+    {"pl", "Polski"},
+    {"da", "Dansk"},
+    {"sv", "Svenska"},
 };
 
 std::string ReadFile(const char* path) {

@@ -10,9 +10,9 @@
 TEST(ErrorBoxText, AddsFullStopOnlyAfterCharactersAboveDot) {
     EXPECT_EQ(ErrorBoxText("Invalid file format"), "Invalid file format.");
     EXPECT_EQ(ErrorBoxText("Done."), "Done.");
-    EXPECT_EQ(ErrorBoxText("Stop!"), "Stop!");      // '!' sorts below '.'
-    EXPECT_EQ(ErrorBoxText("path/"), "path/.");     // '/' sorts above '.'
-    EXPECT_EQ(ErrorBoxText("gr\xFC"), "gr\xFC.");   // ANSI letters count as above
+    EXPECT_EQ(ErrorBoxText("Stop!"), "Stop!");     // '!' sorts below '.'
+    EXPECT_EQ(ErrorBoxText("path/"), "path/.");    // '/' sorts above '.'
+    EXPECT_EQ(ErrorBoxText("gr\xFC"), "gr\xFC.");  // ANSI letters count as above
     EXPECT_EQ(ErrorBoxText(""), "");
 }
 
@@ -58,7 +58,9 @@ TEST_F(FileStreamTest, MissingFileNamesFileAndReason) {
         TFileStream stream(name, TFileMode::fmOpenReadExclusive);
         FAIL() << "opened a missing file";
     } catch (const EFOpenError& e) {
-        EXPECT_EQ(e.Message(), "Datei " + name + " kann nicht ge\xF6" "ffnet werden. " +
+        EXPECT_EQ(e.Message(), "Datei " + name +
+                                   " kann nicht ge\xF6"
+                                   "ffnet werden. " +
                                    SystemErrorText(ENOENT));
     }
 }
