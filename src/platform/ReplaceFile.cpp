@@ -1,6 +1,7 @@
 #include "platform/ReplaceFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -33,12 +34,17 @@ void SyncToDisk(const std::string& path, int openFlags) {
 
 }  // namespace
 
-void ReplaceFile(const std::string& path, const std::function<void(TStream&)>& produce) {
+void ReplaceFile(const std::string& path, const std::function<void(TStream&)>& produce,
+                 mode_t mode) {
     const std::string temporary = TemporaryNameBeside(path);
     try {
         {
             TFileStream out(temporary, TFileMode::fmCreate);
             produce(out);
+        }
+        if (::chmod(temporary.c_str(), mode) != 0) {
+            throw EFCreateError(
+                FormatMessage("%s: %s", temporary.c_str(), SystemErrorText(errno).c_str()));
         }
         // On disk before the rename, so that a crash cannot leave the name on an empty file.
         SyncToDisk(temporary, O_RDONLY);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <functional>
 #include <string>
 
@@ -9,4 +11,6 @@
 // `produce` has written everything. When `produce` raises, the temporary file is removed and
 // `path` stays as it was, so a failed run never leaves a half-written file. The new file is
 // flushed to the disk before the rename, so a crash right after it finds the whole file.
-void ReplaceFile(const std::string& path, const std::function<void(TStream&)>& produce);
+// The new file gets the permissions `mode`.
+void ReplaceFile(const std::string& path, const std::function<void(TStream&)>& produce,
+                 mode_t mode = 0644);
