@@ -228,7 +228,8 @@ TEST_F(UpdateDialogTest, ProcessKilledMidDownloadLeavesTheOldDatabaseLoadable) {
     const std::string body = Encipher(std::string(100000, 'n'), BuildDatabaseKey());
     ScriptedServer server;
     server.ReceiveUntil("\r\n\r\n").Send(Ok(body).substr(0, 40000)).WaitForRelease();
-    server.Start();
+    // Forked before the server's thread starts, so the child cannot inherit a lock that
+    // thread holds; the listener already takes connections.
     const pid_t child = ::fork();
     if (child == 0) {  // the download alone, without windows
         TIdHTTP http;
@@ -237,8 +238,9 @@ TEST_F(UpdateDialogTest, ProcessKilledMidDownloadLeavesTheOldDatabaseLoadable) {
         ReceiveDatabaseFile(DatabasePath(), [&](TStream& out) { http.Get(url, out); });
         ::_exit(0);
     }
+    server.Start();
     // The body has begun once the temporary file beside the database exists.
-    for (int wait = 0; wait < 1000 && FilesInFolder() < 2; ++wait) {
+    for (int wait = 0; wait < 4000 && FilesInFolder() < 2; ++wait) {
         QTest::qWait(5);
     }
     EXPECT_EQ(FilesInFolder(), 2u);
