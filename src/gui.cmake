@@ -6,6 +6,8 @@ target_link_libraries(lumbrafix_gui PUBLIC lumbrafix_core Qt6::Widgets)
 
 target_sources(lumbrafix_gui PRIVATE
     app/CommandLine.cpp
+    app/DialogFrame.cpp
+    app/DialogFrame.h
     app/SearchMain.cpp
     app/SearchMain.h
     app/SearchMainDatabase.cpp

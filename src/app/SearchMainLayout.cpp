@@ -5,8 +5,8 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QScreen>
 
+#include "app/DialogFrame.h"
 #include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
@@ -17,20 +17,13 @@ namespace {
 constexpr int kClientWidth = 754;
 constexpr int kClientHeight = 536;
 
-QFont DialogFont(int pixelHeight, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* NewLabel(QWidget* parent, int left, int top, bool bold = false) {
     auto* label = new QLabel(parent);
     // Labels show search terms and database texts: never read them as markup.
     label->setTextFormat(Qt::PlainText);
     label->move(left, top);
     if (bold) {
-        label->setFont(DialogFont(11, true));
+        label->setFont(DesignedFont(11, true));
     }
     return label;
 }
@@ -50,11 +43,7 @@ TBitBtn* NewDetailsButton(QWidget* parent, int top, const char* glyph) {
 }  // namespace
 
 void TLumbrafixForm::CreateControls() {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    move(screen()->availableGeometry().center() - rect().center());
-    setFont(DialogFont(11, false));
+    SetUpFixedDialog(*this, kClientWidth, kClientHeight);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
@@ -119,7 +108,7 @@ void TLumbrafixForm::CreateResultBox() {
     lbxANDOR = NewLabel(gbResultInfo, 8, 128);
     lbxResult = NewLabel(gbResultInfo, 8, 152, true);
     lbxHits = NewLabel(gbResultInfo, 8, 176);
-    lbxHits->setFont(DialogFont(13, true));
+    lbxHits->setFont(DesignedFont(13, true));
     // On the window's button-face background a label would take the button text colour.
     lbxHits->setForegroundRole(QPalette::WindowText);
     QPalette red = lbxHits->palette();

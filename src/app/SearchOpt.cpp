@@ -4,9 +4,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 
+#include "app/DialogFrame.h"
 #include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "platform/AnsiQt.h"
@@ -33,13 +33,7 @@ TFormSerachOpt::TFormSerachOpt(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormSerachOpt::CreateControls() {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    move(screen()->availableGeometry().center() - rect().center());
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    SetUpFixedDialog(*this, kClientWidth, kClientHeight);
 
     Panel1 = new QFrame(this);
     Panel1->setGeometry(8, 8, 409, 209);

@@ -3,8 +3,8 @@
 
 #include <QLabel>
 #include <QProgressBar>
-#include <QScreen>
 
+#include "app/DialogFrame.h"
 #include "app/fInternetUpdate.h"
 #include "controls/BitBtn.h"
 
@@ -45,13 +45,7 @@ void TformUpdate::PaintBlue(QLabel* label) {
 }
 
 void TformUpdate::CreateControls() {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    move(screen()->availableGeometry().center() - rect().center());
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
+    SetUpFixedDialog(*this, kClientWidth, kClientHeight);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 

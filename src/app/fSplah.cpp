@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/DialogFrame.h"
 #include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "controls/ClickLabel.h"
@@ -51,12 +52,6 @@ public:
         return {QStyledItemDelegate::sizeHint(option, index).width(), kLanguageRowHeight};
     }
 };
-
-QFont SansSerif(int pixelHeight) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelHeight);
-    return font;
-}
 
 QLabel* NewLabel(QWidget* parent, int left, int top) {
     auto* label = new QLabel(parent);
@@ -127,7 +122,7 @@ void TFormSplash::CreateControls() {
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     resize(kClientWidth, kClientHeight);
     move(screen()->availableGeometry().center() - rect().center());
-    setFont(SansSerif(11));
+    setFont(DesignedFont(11));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -141,7 +136,7 @@ void TFormSplash::CreateControls() {
         Image1->setPixmap(QPixmap::fromImage(picture));
     }
     Label1 = NewLabel(this, 176, 296);
-    Label1->setFont(SansSerif(19));
+    Label1->setFont(DesignedFont(19));
     SetCaption(Label1, "Lumbrafix v1.2");
     Label3 = NewLabel(this, 24, 336);
     Label4 = new TClickLabel(this);

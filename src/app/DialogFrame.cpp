@@ -1,0 +1,19 @@
+#include "app/DialogFrame.h"
+
+#include <QDialog>
+#include <QScreen>
+
+QFont DesignedFont(int pixelHeight, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+void SetUpFixedDialog(QDialog& window, int clientWidth, int clientHeight) {
+    window.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    window.setFixedSize(clientWidth, clientHeight);
+    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    window.setFont(DesignedFont(11));
+}

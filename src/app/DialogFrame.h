@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFont>
+
+class QDialog;
+
+// The windows' designed font, "MS Sans Serif" (mapped to an installed look-alike), at a height
+// in pixels.
+QFont DesignedFont(int pixelHeight, bool bold = false);
+
+// A window of fixed client size with title bar and close box, centred on the screen, in the
+// designed 11-pixel font.
+void SetUpFixedDialog(QDialog& window, int clientWidth, int clientHeight);
