@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/SearchMain.h"
+#include "db/DatabaseFile.h"
 #include "db/DatabaseKey.h"
 #include "platform/Application.h"
 #include "platform/MessageBoxes.h"
@@ -10,8 +11,6 @@
 #include "text/TextNumbers.h"
 
 namespace {
-
-constexpr const char* kDatabaseFileName = "marbelin_ext.txt";
 
 bool IsFile(const std::string& path) {
     std::error_code error;
@@ -21,7 +20,7 @@ bool IsFile(const std::string& path) {
 }  // namespace
 
 void TLumbrafixForm::LoadExtensionDatabase() {
-    const std::string path = programFolder_ + kDatabaseFileName;
+    const std::string path = DatabaseFileToRead(programFolder_);
     if (!IsFile(path)) {
         // The folder is a file-system name (UTF-8); the message is an ANSI text.
         MessageBoxes().ShowMessage(Text(txMissingBefore) + " " + Utf8ToAnsi(programFolder_) + " " +

@@ -11,6 +11,7 @@
 
 #include "app/SearchMain.h"
 #include "controls/BitBtn.h"
+#include "db/DatabaseFile.h"
 #include "net/DatabaseUpdate.h"
 #include "net/UpdateSettings.h"
 #include "platform/AnsiQt.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-constexpr const char* kDatabaseFileName = "marbelin_ext.txt";
 constexpr int kIdleProgressMaximum = 100;
 
 // Raised from the progress handler when the dialog is closed during a transfer, to unwind
@@ -72,7 +72,7 @@ std::string TformUpdate::Text(int offset) const {
 }
 
 std::string TformUpdate::DatabasePath() const {
-    return programFolder_ + kDatabaseFileName;
+    return DatabaseFileIn(programFolder_);
 }
 
 void TformUpdate::showEvent(QShowEvent* event) {
