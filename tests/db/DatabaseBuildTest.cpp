@@ -107,6 +107,8 @@ TEST(DatabaseBuilder, DescriptionFromTypeName) {
         {"model/x3d+binary", "X3D Binary 3D model"},
         {"application/vnd.gentics.grd+json", "Gentics GRD JSON data"},
         {"application/emotionml+xml", "EmotionML XML data"},
+        {"image/x-pict", "PICT image"},
+        {"chemical/x-xyz", "XYZ chemical data"},
         {"application/x-foo", ""},
         {"text/x-foo", ""},
         {"image/", ""},

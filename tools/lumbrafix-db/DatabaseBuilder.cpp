@@ -69,8 +69,8 @@ std::string WordOfTypeName(std::string word) {
         std::transform(word.begin(), word.end(), word.begin(), upper);
         return word;
     }
-    if (word.compare(word.size() - 2, 2, "ml") == 0) {
-        word.replace(word.size() - 2, 2, "ML");
+    if (word.ends_with("ml")) {
+        word.replace(word.size() - 2, std::string::npos, "ML");
     }
     word[0] = upper(word[0]);
     return word;

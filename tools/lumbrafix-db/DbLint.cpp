@@ -68,7 +68,6 @@ constexpr KnownProgram kKnownPrograms[] = {
     {"Windows Media Player", "Win"},
     {"Xcode", "Mac"},
     {"TextEdit", "Mac"},
-
     {"Finder", "Mac"},
     {"Font Book", "Mac"},
     {"GarageBand", "Mac"},
@@ -77,10 +76,10 @@ constexpr KnownProgram kKnownPrograms[] = {
     {"Apple Photos", "Mac"},
 };
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? ""
-                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
+std::string Trimmed(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
 }
 
 std::vector<std::string> Programs(const std::string& field) {
