@@ -194,6 +194,8 @@ TEST_F(DbToolFiles, ToolExitCodesAndOutputs) {
     EXPECT_EQ(RunTool("check '" + PathOf("missing.db") + "'"), 1);
     EXPECT_EQ(RunTool("lint '" + PathOf("missing.db") + "'"), 1);
     EXPECT_NE(Read("stderr").find("cannot read"), std::string::npos);
+    EXPECT_EQ(RunTool("lint '" + Write("empty.db", "") + "'"), 1);
+    EXPECT_NE(Read("stderr").find("Invalid file format"), std::string::npos);
     EXPECT_EQ(RunTool("lint '" + PathOf("e.db") + "'"), 1);
     EXPECT_NE(Read("stdout").find("e.db:2: needs exactly four ';'-separated fields: two\n"),
               std::string::npos);
