@@ -192,6 +192,13 @@ TEST_F(DbToolFiles, ToolExitCodesAndOutputs) {
     EXPECT_NE(Read("stderr").find("Invalid file format"), std::string::npos);
     EXPECT_FALSE(fs::exists(PathOf("x.txt")));
     EXPECT_EQ(RunTool("check '" + PathOf("missing.db") + "'"), 1);
+    EXPECT_EQ(RunTool("lint '" + PathOf("missing.db") + "'"), 1);
+    EXPECT_NE(Read("stderr").find("cannot read"), std::string::npos);
+    EXPECT_EQ(RunTool("lint '" + Write("empty.db", "") + "'"), 1);
+    EXPECT_NE(Read("stderr").find("Invalid file format"), std::string::npos);
+    EXPECT_EQ(RunTool("lint '" + PathOf("e.db") + "'"), 1);
+    EXPECT_NE(Read("stdout").find("e.db:2: needs exactly four ';'-separated fields: two\n"),
+              std::string::npos);
 
     Write("extensions.txt", ".a;A file;A tool;Win\n");
     Write("types.txt", "image/;;GIMP;Unix\n");
@@ -202,6 +209,8 @@ TEST_F(DbToolFiles, ToolExitCodesAndOutputs) {
     EXPECT_EQ(RunTool("build " + sources + "'" + PathOf("b.db") + "'"), 0);
     DecipherFile(PathOf("b.db"), PathOf("b.txt"), BuildDatabaseKey());
     EXPECT_EQ(Read("b.txt"), ".a;A file;A tool;Win\r\n.b;B image;GIMP;Unix\r\n");
+    EXPECT_EQ(RunTool("lint '" + PathOf("b.db") + "'"), 0);
+    EXPECT_NE(Read("stdout").find("2 line(s), no finding"), std::string::npos);
     fs::remove(PathOf("mime.json"));
     EXPECT_EQ(RunTool("build " + sources + "'" + PathOf("c.db") + "'"), 1);
     EXPECT_NE(Read("stderr").find("cannot read"), std::string::npos);

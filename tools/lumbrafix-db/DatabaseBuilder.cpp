@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <tuple>
 #include <utility>
 
 #include "TableText.h"
@@ -68,34 +69,44 @@ std::string WordOfTypeName(std::string word) {
         std::transform(word.begin(), word.end(), word.begin(), upper);
         return word;
     }
-    if (word.compare(word.size() - 2, 2, "ml") == 0) {
-        word.replace(word.size() - 2, 2, "ML");
+    if (word.ends_with("ml")) {
+        word.replace(word.size() - 2, std::string::npos, "ML");
     }
     word[0] = upper(word[0]);
     return word;
 }
 
-// Collects lines, keeping the first of each extension and file type.
+// Collects lines, keeping the first of each extension and file type. `order` ranks the lines
+// of one extension: empty for our table's lines, which keep their order (the most common
+// meaning first), the file type for a registry's.
 class LineSet {
 public:
-    void Add(const std::string& extension, const std::string& line, const std::string& type) {
+    void Add(const std::string& extension, const std::string& line, const std::string& type,
+             const std::string& order) {
         if (seen_.insert({extension, LowerAscii(type)}).second) {
-            lines_.emplace_back(std::make_pair(extension, LowerAscii(type)), line);
+            lines_.push_back({extension, order, line});
         }
     }
 
     std::vector<std::string> Sorted() {
-        std::sort(lines_.begin(), lines_.end());
+        std::stable_sort(lines_.begin(), lines_.end(), [](const Entry& a, const Entry& b) {
+            return std::tie(a.extension, a.order) < std::tie(b.extension, b.order);
+        });
         std::vector<std::string> lines;
-        for (auto& entry : lines_) {
-            lines.push_back(std::move(entry.second));
+        for (Entry& entry : lines_) {
+            lines.push_back(std::move(entry.line));
         }
         return lines;
     }
 
 private:
+    struct Entry {
+        std::string extension;
+        std::string order;
+        std::string line;
+    };
     std::set<std::pair<std::string, std::string>> seen_;
-    std::vector<std::pair<std::pair<std::string, std::string>, std::string>> lines_;
+    std::vector<Entry> lines_;
 };
 
 }  // namespace
@@ -149,7 +160,7 @@ std::vector<std::string> BuildDatabaseLines(const DatabaseSources& sources) {
     for (const std::string& line : sources.curated.extensionLines) {
         const std::vector<std::string> fields = SplitFields(line);
         curatedExtensions.insert(fields[0]);
-        lines.Add(fields[0], line, fields[1]);
+        lines.Add(fields[0], line, fields[1], "");
     }
     for (const MimeSource& registry : sources.registries) {
         for (const MimeExtension& pair : registry.extensions) {
@@ -169,7 +180,7 @@ std::vector<std::string> BuildDatabaseLines(const DatabaseSources& sources) {
             lines.Add(pair.extension,
                       pair.extension + ';' + description + ';' + program->program + ';' +
                           platform->platform,
-                      description);
+                      description, LowerAscii(description));
         }
     }
     return lines.Sorted();

@@ -14,7 +14,8 @@
 //   name for images, sounds, videos, fonts, models and chemical data), a program and a
 //   platform (each from the longest matching rule that names one); it is left out otherwise;
 // - a line whose extension and file type (in any case) are already there is left out.
-// The lines come out sorted by extension, then file type; texts stay UTF-8.
+// The lines come out sorted by extension; an extension's curated lines keep their order (the
+// most common meaning first), its registry lines go by file type. Texts stay UTF-8.
 
 struct DatabaseSources {
     CuratedTable curated;

@@ -10,15 +10,20 @@ const char* const kDbToolUsage =
     "       lumbrafix-db check [--key HEX] FILE\n"
     "       lumbrafix-db build [--key HEX] [--mime-types FILE] [--mime-types-data FILE]\n"
     "                          DATA OUT\n"
+    "       lumbrafix-db lint [--key HEX] FILE\n"
     "\n"
     "Converts between the plain text of the extension database and its enciphered file\n"
-    "format (marbelin_ext.txt), or checks an enciphered file.\n"
+    "format (marbelin_ext.txt), or checks or lints an enciphered file.\n"
     "\n"
     "  encipher   write IN, a plain text, enciphered to OUT\n"
     "  decipher   write IN, an enciphered database, as plain bytes to OUT\n"
     "  check      tell whether FILE is a well-formed database and how many lines it holds\n"
     "  build      merge the table in folder DATA (extensions.txt, types.txt) with the MIME\n"
     "             registries and write the enciphered database to OUT\n"
+    "  lint       print every line of the database FILE that breaks a quality rule\n"
+    "             (line shape, empty field, file type that only names the program or its\n"
+    "             vendor, platform that lacks a well-known program's, extension and\n"
+    "             file type twice)\n"
     "  --mime-types FILE       media-types' list (default /etc/mime.types)\n"
     "  --mime-types-data FILE  ruby-mime-types-data's mime-types.json (default\n"
     "             /usr/share/ruby-mime-types-data/data/mime-types.json)\n"
@@ -27,8 +32,8 @@ const char* const kDbToolUsage =
     "  --help     show this text\n"
     "\n"
     "OUT is replaced only when the whole output has been written.\n"
-    "Exit codes: 0 success, 1 file or data error (or a malformed file for check),\n"
-    "2 usage error.\n";
+    "Exit codes: 0 success, 1 file or data error (or a malformed file for check, a\n"
+    "finding for lint), 2 usage error.\n";
 
 namespace {
 
@@ -52,10 +57,9 @@ struct ActionName {
 };
 
 constexpr ActionName kActions[] = {
-    {"encipher", DbToolAction::Encipher, 2},
-    {"decipher", DbToolAction::Decipher, 2},
-    {"check", DbToolAction::Check, 1},
-    {"build", DbToolAction::Build, 2},
+    {"encipher", DbToolAction::Encipher, 2}, {"decipher", DbToolAction::Decipher, 2},
+    {"check", DbToolAction::Check, 1},       {"build", DbToolAction::Build, 2},
+    {"lint", DbToolAction::Lint, 1},
 };
 
 const ActionName& ActionNamed(const std::string& name) {

@@ -14,12 +14,12 @@ class EUsageError : public Exception {
     using Exception::Exception;
 };
 
-enum class DbToolAction { Help, Encipher, Decipher, Check, Build };
+enum class DbToolAction { Help, Encipher, Decipher, Check, Build, Lint };
 
 struct DbToolCommand {
     DbToolAction action = DbToolAction::Help;
     CipherKey16 key{};
-    std::string input;   // IN, FILE for check, DATA for build
+    std::string input;   // IN, FILE for check and lint, DATA for build
     std::string output;  // OUT; empty for check
     // The MIME registries that build merges with DATA.
     std::string mimeTypes = "/etc/mime.types";

@@ -1,9 +1,10 @@
 // lumbrafix-db: enciphers the plain-text extension database into the file the program reads,
-// deciphers such a file back, checks one, and builds the shipped one from the MIME registries
-// and our own table.
+// deciphers such a file back, checks one, lints its lines, and builds the shipped one from the MIME
+// registries and our own table.
 
 #include <cstdio>
 
+#include "DbLint.h"
 #include "DbToolArguments.h"
 #include "DbToolCommands.h"
 #include "text/AnsiCodePage.h"
@@ -46,6 +47,8 @@ int Run(const DbToolCommand& command) {
             return RunCheck(command);
         case DbToolAction::Build:
             return RunBuild(command);
+        case DbToolAction::Lint:
+            return LintDatabaseFile(command.input, command.key) == 0 ? 0 : kExitData;
     }
     return kExitUsage;
 }
