@@ -64,6 +64,7 @@ TEST(SystemLanguageName, TheUsersLocaleVariablesDecideInTheCLibrarysOrder) {
         {nullptr, "de_AT.UTF-8", "en_GB.UTF-8", "Deutsch (\xD6sterreich)"},
         {"", nullptr, "de_CH.UTF-8", "Deutsch (Schweiz)"},
         {"en_US.UTF-8", "de_DE.UTF-8", "de_DE.UTF-8", "English (United States)"},
+        {"C", "de_DE.UTF-8", nullptr, "Language Neutral"},
     };
     for (const LocaleEnvironmentCase& c : cases) {
         const std::pair<const char*, const char*> variables[] = {
