@@ -20,16 +20,6 @@ constexpr const char* kUsage =
 
 constexpr const char* kVersion = "lumbrafix 1.2\n";
 
-// A display server, or a windowing back end chosen outright (such as "offscreen").
-bool NamesADisplay() {
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        if (const char* value = std::getenv(variable); value != nullptr && value[0] != '\0') {
-            return true;
-        }
-    }
-    return false;
-}
-
 bool IsOption(std::string_view argument) {
     return argument.size() > 1 && argument.front() == '-';
 }
@@ -75,10 +65,6 @@ std::optional<int> AnswerWithoutWindow(const TProgramArguments& arguments) {
             return 2;
         case TProgramAction::Run:
             break;
-    }
-    if (!NamesADisplay()) {
-        std::fprintf(stderr, "%s\n", kNoDisplayMessage);
-        return EXIT_FAILURE;
     }
     return std::nullopt;
 }

@@ -21,12 +21,12 @@ struct TProgramArguments {
 TProgramArguments ParseProgramArguments(std::span<char* const> arguments);
 
 // Answers a command line that opens no window: the help or the version on standard output
-// (exit status 0), or the problem and a hint on the standard error (exit status 2). A command
-// line that runs the program gets nothing, unless the environment names no display to open
-// windows on: then the program says so in one line on the standard error (exit status 1).
+// (exit status 0), or the problem and a hint on the standard error (exit status 2). Nothing
+// for a command line that runs the program.
 std::optional<int> AnswerWithoutWindow(const TProgramArguments& arguments);
 
-// The one line that tells that no window can be opened.
+// The one line that tells that no window can be opened (no display, or one that cannot be
+// reached); the program then ends with exit status 1.
 inline constexpr const char* kNoDisplayMessage =
     "lumbrafix: cannot open a window: no graphical display (DISPLAY or WAYLAND_DISPLAY) is "
     "available";

@@ -29,6 +29,7 @@ TEST(ParseProgramArguments, OptionsFilesAndTheEndOfOptions) {
         {{"a.txt", "--help", "--version"}, Help, ""},
         {{"--version", "-x"}, Version, ""},
         {{"-reverse"}, UsageError, ""},
+        {{"-x"}, UsageError, ""},
         {{"-style=x", "a.txt"}, UsageError, ""},
         {{"--helpme"}, UsageError, ""},
         {{"a.txt", "b.txt"}, UsageError, ""},
