@@ -73,9 +73,11 @@ shift 4
 as_user=("$@")
 fail() { echo "$*"; exit 1; }
 
-# Starts the program as the user and waits for its main window.
+# Starts the program as the user and waits for its main window. A sanitizer build keeps its
+# options (the leak suppressions of system libraries).
 start() {
     "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$work/home" DISPLAY="$DISPLAY" \
+        LSAN_OPTIONS="${LSAN_OPTIONS-}" ASAN_OPTIONS="${ASAN_OPTIONS-}" \
         LANG=C.UTF-8 QT_QPA_PLATFORM=xcb LUMBRAFIX_MACHINE_DIR="$machine" \
         LUMBRAFIX_UPDATE_HOST="127.0.0.1:$port" "$program" >>"$work/program.log" 2>&1 &
     app=$!
