@@ -58,10 +58,16 @@ http {
     server { listen 127.0.0.1:PORT; root PREFIX/html; }
 }
 CONF
-    "$nginx" -p "$work/www" -e "$work/www/error.log" -c "$work/www/nginx.conf" &
+    rm -f "$work/www/error.log"
+    "$nginx" -p "$work/www" -e "$work/www/error.log" -c "$work/www/nginx.conf" 2>/dev/null &
     nginx_pid=$!
     sleep 0.5
-    kill -0 "$nginx_pid" 2>/dev/null && break
+    # A port someone else holds: nginx logs the failed bind at once, then keeps retrying.
+    if kill -0 "$nginx_pid" 2>/dev/null && ! grep -q "bind()" "$work/www/error.log"; then
+        break
+    fi
+    kill "$nginx_pid" 2>/dev/null || true
+    wait "$nginx_pid" 2>/dev/null || true
     nginx_pid=
 done
 [ -n "$nginx_pid" ] || fail "nginx did not start: $(tail -n 3 "$work/www/error.log")"
