@@ -12,7 +12,7 @@
 #include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "db/DatabaseFile.h"
-#include "net/DatabaseUpdate.h"
+#include "db/DatabaseUpdate.h"
 #include "net/UpdateSettings.h"
 #include "platform/AnsiQt.h"
 #include "platform/Application.h"

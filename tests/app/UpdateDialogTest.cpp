@@ -22,7 +22,7 @@
 #include "controls/BitBtn.h"
 #include "db/CipherTestSupport.h"
 #include "db/DatabaseKey.h"
-#include "net/DatabaseUpdate.h"
+#include "db/DatabaseUpdate.h"
 #include "net/UpdateSettings.h"
 #include "platform/AnsiQt.h"
 #include "platform/Browser.h"
