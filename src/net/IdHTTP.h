@@ -61,6 +61,7 @@ private:
     void EvaluateKeepAlive();
     TIdHTTPWhatsNext DoRequest(const std::string& url);
     void ReadChunked(TStream& destination);
+    void SkipTrailer();
     std::int64_t ReadChunkSize();
 
     TIdHTTPProtocol protocol_{*this};

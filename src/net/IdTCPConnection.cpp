@@ -8,6 +8,7 @@
 
 #include "net/IdException.h"
 #include "net/IdStack.h"
+#include "platform/BoundedStream.h"
 
 namespace {
 
@@ -241,6 +242,8 @@ void TIdTCPConnection::PresizeStream(TStream& stream, std::int64_t byteCount) {
     }
     try {
         stream.SetSize(position + byteCount);
+    } catch (const EStreamTooLarge&) {
+        throw;  // a destination with a limit of its own names it
     } catch (const std::bad_alloc&) {
         throw EIdStreamSizeError(byteCount);
     } catch (const std::length_error&) {
