@@ -44,8 +44,9 @@ TformUpdate::TformUpdate(std::string programFolder, QWidget* parent)
     : QDialog(parent), programFolder_(std::move(programFolder)) {
     CreateControls();
     ApplyUpdateSettings(IdHTTP);
-    // A server that stops sending must not hold the program for ever.
+    // A server that stops sending, or sends its head byte by byte, must not hold the program.
     IdHTTP.ReadTimeout = kInactivityTimeoutMs;
+    IdHTTP.HeadTimeout = kHeadTimeoutMs;
     ConnectHandlers();
 }
 
@@ -65,6 +66,7 @@ void TformUpdate::ConnectHandlers() {
     IdHTTP.OnWorkEnd = [this](TIdComponent& sender, TWorkMode mode) {
         IdHTTPWorkEnd(sender, mode);
     };
+    IdHTTP.OnWaiting = [this] { KeepResponsive(); };
 }
 
 std::string TformUpdate::Text(int offset) const {
@@ -203,6 +205,12 @@ void TformUpdate::IdHTTPWorkBegin(TIdComponent&, TWorkMode, std::int64_t maximum
 void TformUpdate::IdHTTPWork(TIdComponent&, TWorkMode, std::int64_t count) {
     ProgressBarhttpDownload->setValue(static_cast<int>(
         std::min<std::int64_t>(count / progressDivisor_, ProgressBarhttpDownload->maximum())));
+    KeepResponsive();
+}
+
+// Runs while the transfer moves or waits: the dialog repaints and takes input, and a close
+// asked for meanwhile unwinds the transfer.
+void TformUpdate::KeepResponsive() {
     QApplication::processEvents();
     if (cancelRequested_) {
         throw EUpdateCancelled();

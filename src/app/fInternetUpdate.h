@@ -26,9 +26,10 @@ public:
     explicit TformUpdate(std::string programFolder = ProgramFolder(), QWidget* parent = nullptr);
     ~TformUpdate() override;
 
-    // How long the server may stay silent during an update before it counts as failed; also
-    // the limit for setting up the connection.
+    // How long the server may stay silent during the body before the update counts as failed.
     static constexpr int kInactivityTimeoutMs = 30000;
+    // The one limit for connecting and receiving the response head, however slowly it comes.
+    static constexpr int kHeadTimeoutMs = 30000;
 
     // Where the database is fetched; tests point it at a server on 127.0.0.1.
     std::string DownloadUrl = DatabaseDownloadUrl();
@@ -77,6 +78,7 @@ private:
     void ShowDownloadedDate(TDateTime downloaded);
     void ReportSuccess();
     void EndTransfer();
+    void KeepResponsive();
     std::string Text(int offset) const;
     std::string DatabasePath() const;
 

@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <csignal>
 
 #include <fstream>
@@ -218,6 +219,26 @@ TEST_F(UpdateDialogTest, ClosingDuringTheTransferStopsItAndKeepsTheOldDatabase) 
     });
     Download(server);
     EXPECT_TRUE(secondStartRefused);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(DatabaseBytes(), oldBytes);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+// A head that trickles in byte by byte never reaches the body's progress events.
+TEST_F(UpdateDialogTest, ClosingDuringASlowHeadEndsTheTransferWithinASecond) {
+    ScriptedServer server;
+    server.ReceiveUntil("\r\n\r\n").Send("HTTP/1.1 200 OK\r\n");
+    for (int byte = 0; byte < 100; ++byte) {
+        server.Pause(100).Send("X");
+    }
+    std::chrono::steady_clock::time_point closed;
+    QTimer::singleShot(300, form.get(), [&] {
+        closed = std::chrono::steady_clock::now();
+        dialog->close();
+    });
+    Download(server);
+    EXPECT_LT(std::chrono::steady_clock::now() - closed, std::chrono::seconds(1));
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(DatabaseBytes(), oldBytes);

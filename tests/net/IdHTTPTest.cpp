@@ -273,6 +273,24 @@ TEST_F(HttpGet, BodyBeyondTheDestinationsLimitIsRefused) {
     }
 }
 
+// A server that keeps every single wait short must still not stretch the head.
+TEST_F(HttpGet, HeadTimeoutEndsAHeadThatTricklesIn) {
+    server.ReceiveUntil(kEndOfHead).Send("HTTP/1.1 200 OK\r\n");
+    for (int byte = 0; byte < 60; ++byte) {
+        server.Pause(50).Send("X");
+    }
+    server.Start();
+    http.ReadTimeout = 1000;
+    http.HeadTimeout = 400;
+    int waits = 0;
+    http.OnWaiting = [&] { ++waits; };
+    EXPECT_EQ(Get(),
+              "Zeit\xFC"
+              "berschreitung beim Lesen");
+    EXPECT_GT(waits, 0);
+    EXPECT_FALSE(http.Connected());
+}
+
 TEST_F(HttpGet, ConnectionCloseEndsTheConnection) {
     server.ReceiveUntil(kEndOfHead)
         .Send(Reply("200 OK", "Connection: close\r\nContent-Length: 1\r\n", "a"))
