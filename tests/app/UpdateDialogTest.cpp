@@ -271,4 +271,9 @@ TEST_F(UpdateDialogTest, ProcessKilledMidDownloadLeavesTheOldDatabaseLoadable) {
     EXPECT_EQ(DatabaseBytes(), oldBytes);
     OpenWindow();
     EXPECT_EQ(form->ExtensionList, TStringList{"old;Old;Old;Win"});
+    // The next update, even one that fails, clears away the killed one's temporary file.
+    EXPECT_EQ(FilesInFolder(), 2u);
+    EXPECT_THROW(ReceiveDatabaseFile(DatabasePath(), [](TStream&) { throw EWriteError("x"); }),
+                 EWriteError);
+    EXPECT_EQ(FilesInFolder(), 1u);
 }
