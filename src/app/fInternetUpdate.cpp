@@ -44,9 +44,6 @@ TformUpdate::TformUpdate(std::string programFolder, QWidget* parent)
     : QDialog(parent), programFolder_(std::move(programFolder)) {
     CreateControls();
     ApplyUpdateSettings(IdHTTP);
-    // A server that stops sending, or sends its head byte by byte, must not hold the program.
-    IdHTTP.ReadTimeout = kInactivityTimeoutMs;
-    IdHTTP.HeadTimeout = kHeadTimeoutMs;
     ConnectHandlers();
 }
 

@@ -26,11 +26,6 @@ public:
     explicit TformUpdate(std::string programFolder = ProgramFolder(), QWidget* parent = nullptr);
     ~TformUpdate() override;
 
-    // How long the server may stay silent during the body before the update counts as failed.
-    static constexpr int kInactivityTimeoutMs = 30000;
-    // The one limit for connecting and receiving the response head, however slowly it comes.
-    static constexpr int kHeadTimeoutMs = 30000;
-
     // Where the database is fetched; tests point it at a server on 127.0.0.1.
     std::string DownloadUrl = DatabaseDownloadUrl();
     TDateTime ShownLocalDate = 0;

@@ -11,8 +11,7 @@ void ReceiveDatabaseFile(const std::string& databasePath, const TDatabaseTransfe
         transfer(bounded);
         const DatabaseVerdict verdict = CheckDatabase(received, BuildDatabaseKey());
         if (!verdict.loadable) {
-            throw EDatabaseUpdateError("The received file is no extension database: " +
-                                       verdict.reason);
+            throw EDatabaseUpdateError(verdict.reason);
         }
     });
 }

@@ -14,7 +14,12 @@
 // Raised when the received body is no database the program loads; the message says why.
 class EDatabaseUpdateError : public Exception {
 public:
-    using Exception::Exception;
+    explicit EDatabaseUpdateError(const std::string& reason)
+        : Exception("The received file is no extension database: " + reason), reason_(reason) {}
+    const std::string& Reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
 // Writes a response body into the stream it is given; raises on any failure of the transfer.
