@@ -14,10 +14,8 @@ const CipherKey16 kKey = BuildDatabaseKey();
 const std::string kGood = Encipher(".a;A;Ap;Win\r\n\r\n.b;B;Bp;Mac", kKey);
 
 // A page that happens to end in a block whose deciphered count is 7, as 1 body in 256 does.
-std::string HtmlPageThatFitsTheFraming() {
-    return "<html><head><title>Login</title></head><body><form>Users:</form>" +
-           EncipheredBlock({0x3C, 0x2F, 0x62, 0x6F, 0x64, 0x79, 0x3E, 7}, kKey);
-}
+const std::string kHtmlPage = "<html><head><title>Login</title></head><body><form>Users:</form>" +
+                              EncipheredBlock({0x3C, 0x2F, 0x62, 0x6F, 0x64, 0x79, 0x3E, 7}, kKey);
 
 struct CheckRow {
     const char* name;
@@ -45,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                  true, 1},
         CheckRow{"EmptyFile", "", false, 0}, CheckRow{"StrayByteInFront", "x" + kGood, false, 0},
         CheckRow{"StrayBlockInFront", "12345678" + kGood, false, 0},
-        CheckRow{"HtmlPage", HtmlPageThatFitsTheFraming(), false, 0},
+        CheckRow{"HtmlPage", kHtmlPage, false, 0},
         CheckRow{"CutAtABlock", kGood.substr(0, 16), false, 0},
         CheckRow{"FinalCountEight", EncipheredBlock({'.', 'a', ';', ';', ';', 'b', 'c', 8}, kKey),
                  false, 0},
@@ -55,11 +53,5 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"ShortLinesBesideARecord", Encipher(".a;A;Ap;Win\nabc\na;b\n", kKey), true, 3},
         CheckRow{"ControlCharacter", Encipher(".a;A\x01;Ap;Win\n", kKey), false, 0}),
     RowName());
-
-TEST(DatabaseCheck, StreamIsReadFromItsStart) {
-    TMemoryStream file = StreamOf(kGood);
-    file.SetPosition(5);
-    EXPECT_EQ(CheckDatabase(file, kKey).lines, 3u);
-}
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "net/IdException.h"
 #include "net/IdHTTP.h"
 #include "net/UpdateSettings.h"
-#include "platform/BoundedStream.h"
 #include "platform/Streams.h"
 #include "support/RowName.h"
 
@@ -257,38 +256,6 @@ TEST_F(HttpGet, ChunkedResponseWithATrailerLeavesTheConnectionInStep) {
     EXPECT_EQ(Get(), "");
     EXPECT_EQ(Get(), "");
     EXPECT_EQ(StreamText(body), "ab");
-}
-
-// A destination with a limit refuses an announced length before the first byte and an
-// unannounced body at the limit.
-TEST_F(HttpGet, BodyBeyondTheDestinationsLimitIsRefused) {
-    for (const std::string& response : {Reply("200 OK", "Content-Length: 5\r\n", "hello"),
-                                        std::string("HTTP/1.0 200 OK\r\n\r\nhello")}) {
-        ScriptedServer limited;
-        limited.ReceiveUntil(kEndOfHead).Send(response).Close().Start();
-        TMemoryStream received;
-        TBoundedStream bounded(received, 4);
-        EXPECT_THROW(http.Get(LocalUrl(limited.Port()), bounded), EStreamTooLarge);
-        EXPECT_LE(received.Size(), response.find("Length") == std::string::npos ? 4 : 0);
-    }
-}
-
-// A server that keeps every single wait short must still not stretch the head.
-TEST_F(HttpGet, HeadTimeoutEndsAHeadThatTricklesIn) {
-    server.ReceiveUntil(kEndOfHead).Send("HTTP/1.1 200 OK\r\n");
-    for (int byte = 0; byte < 60; ++byte) {
-        server.Pause(50).Send("X");
-    }
-    server.Start();
-    http.ReadTimeout = 1000;
-    http.HeadTimeout = 400;
-    int waits = 0;
-    http.OnWaiting = [&] { ++waits; };
-    EXPECT_EQ(Get(),
-              "Zeit\xFC"
-              "berschreitung beim Lesen");
-    EXPECT_GT(waits, 0);
-    EXPECT_FALSE(http.Connected());
 }
 
 TEST_F(HttpGet, ConnectionCloseEndsTheConnection) {
