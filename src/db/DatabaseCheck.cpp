@@ -76,7 +76,8 @@ DatabaseVerdict CheckDatabase(TStream& file, const CipherKey16& key) {
     if (size > kMaxDatabaseBytes) {
         return TooLarge();
     }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    std::string bytes;
+    bytes.resize(static_cast<std::size_t>(size));
     file.SetPosition(0);
     file.ReadBuffer(bytes.data(), bytes.size());
     return CheckDatabase(bytes, key);

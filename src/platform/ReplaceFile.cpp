@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -59,19 +60,23 @@ TFileStream CreateTemporary(const std::string& path, mode_t mode, std::string& n
 }
 
 // The process id in a name "<path>.tmp.<pid>.<16 hex digits>", or 0 when it is no such name.
-pid_t WriterOf(const std::string& name, const std::string& prefix) {
-    if (name.rfind(prefix, 0) != 0) {
+pid_t WriterOf(std::string_view name, std::string_view prefix) {
+    if (!name.starts_with(prefix)) {
         return 0;
     }
-    unsigned long long pid = 0;
-    char digits[kRandomDigits + 1] = {};
-    int end = 0;
-    if (std::sscanf(name.c_str() + prefix.size(), "%llu.%16[0-9a-f]%n", &pid, digits, &end) != 2 ||
-        prefix.size() + static_cast<std::size_t>(end) != name.size() ||
-        std::string(digits).size() != kRandomDigits) {
+    const std::string_view rest = name.substr(prefix.size());
+    const std::size_t dot = rest.find('.');
+    if (dot == std::string_view::npos) {
         return 0;
     }
-    return static_cast<pid_t>(pid);
+    const std::string_view digits = rest.substr(dot + 1);
+    if (digits.size() != kRandomDigits ||
+        digits.find_first_not_of("0123456789abcdef") != std::string_view::npos) {
+        return 0;
+    }
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + dot, pid);
+    return error == std::errc() && end == rest.data() + dot ? pid : 0;
 }
 
 // Removes temporary files of `path` whose writer has ended; a file of a writer still running

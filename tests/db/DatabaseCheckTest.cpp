@@ -54,4 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"ControlCharacter", Encipher(".a;A\x01;Ap;Win\n", kKey), false, 0}),
     RowName());
 
+TEST(DatabaseCheck, ReasonNamesTheFirstBadLine) {
+    const DatabaseVerdict verdict = CheckDatabase(Encipher(".a;A;Ap;Win\n\x01\n", kKey), kKey);
+    EXPECT_NE(verdict.reason.find("line 2 "), std::string::npos) << verdict.reason;
+}
+
 }  // namespace
