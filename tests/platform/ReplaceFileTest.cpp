@@ -69,6 +69,12 @@ INSTANTIATE_TEST_SUITE_P(EachStep, FailingStep,
                                          TReplaceStep::Permissions, TReplaceStep::Flush,
                                          TReplaceStep::Rename));
 
+TEST_F(ReplaceFileTest, UnwritableFolderRaisesBeforeAnythingIsProduced) {
+    bool produced = false;
+    EXPECT_THROW(ReplaceFile("/proc/lumbrafix", [&](TStream&) { produced = true; }), EFCreateError);
+    EXPECT_FALSE(produced);
+}
+
 TEST_F(ReplaceFileTest, KeepsTheOldPermissionsAndGivesANewFileItsModeLessTheUmask) {
     std::ofstream(target) << "old";
     ::chmod(target.c_str(), 0640);
