@@ -127,6 +127,13 @@ TEST_F(FetchRun, TimeoutEndsASlowHeadAndASilentBody) {
     EXPECT_EQ(FileText(target), "old");
 }
 
+TEST_F(FetchRun, ResetConnectionIsNamed) {
+    ScriptedServer server;
+    server.ReceiveUntil("\r\n\r\n").Reset().Start();
+    EXPECT_EQ(Run({"http://127.0.0.1:" + std::to_string(server.Port()), target}), 1);
+    EXPECT_NE(complaint.find("the server reset the connection"), std::string::npos) << complaint;
+}
+
 TEST_F(FetchRun, VerbosePrintsStatusAndWorkAsTheyHappen) {
     ScriptedServer server;
     server.ReceiveUntil("\r\n\r\n").Send("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok").Start();
@@ -138,7 +145,7 @@ TEST_F(FetchRun, VerbosePrintsStatusAndWorkAsTheyHappen) {
 }
 
 TEST_F(FetchRun, WrongUsageExitsWith2AndHelpWith0) {
-    for (const char* line : {"only-one", "u f extra", "--timeout 0 u f", "--timeout=x u f",
+    for (const char* line : {"only-one", "u f extra", "--timeout 0 u f", "--timeout=86401 u f",
                              "--max-size -1 u f", "u f --max-size", "--unknown u f"}) {
         std::istringstream words(line);
         EXPECT_EQ(Run({std::istream_iterator<std::string>(words), {}}), 2) << line;

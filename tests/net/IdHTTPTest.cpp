@@ -258,6 +258,16 @@ TEST_F(HttpGet, ChunkedResponseWithATrailerLeavesTheConnectionInStep) {
     EXPECT_EQ(StreamText(body), "ab");
 }
 
+TEST_F(HttpGet, AnotherServerIsNotAskedOverTheOpenConnection) {
+    ScriptedServer other;
+    for (ScriptedServer* each : {&server, &other}) {
+        each->ReceiveUntil(kEndOfHead).Send(Reply("200 OK", "Content-Length: 1\r\n", "x")).Start();
+    }
+    EXPECT_EQ(Get(), "");
+    EXPECT_EQ(Outcome([&] { http.Get(LocalUrl(other.Port()), body); }), "");
+    EXPECT_EQ(other.Received().rfind("GET ", 0), 0u);
+}
+
 TEST_F(HttpGet, ConnectionCloseEndsTheConnection) {
     server.ReceiveUntil(kEndOfHead)
         .Send(Reply("200 OK", "Connection: close\r\nContent-Length: 1\r\n", "a"))
