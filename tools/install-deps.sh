@@ -6,6 +6,8 @@ packages=(
     build-essential cmake ninja-build pkg-config   # compiler and build tools
     qt6-base-dev libgl-dev libxkbcommon-dev        # Qt 6 Widgets for the windows
     libjpeg62-turbo-dev                            # decoding the product picture
+    libmagic-dev                                   # a file's type from its content
+    libglib2.0-dev                                 # GIO: the desktop's applications for a type
     libgtest-dev libgmock-dev                      # unit and widget tests
     libbenchmark-dev libx11-dev                    # benchmarks, start-up timer
     clang libclang-rt-14-dev                       # libFuzzer targets

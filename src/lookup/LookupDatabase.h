@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+#include "db/ExtensionDatabase.h"
+
+// The extension database as the programs without the window load it: the file that the
+// program in `programFolder` (with its trailing "/") reads, deciphered into lines. Raises an
+// Exception when the file can't be opened or holds no database.
+TStringList LoadDatabaseLines(const std::string& programFolder);

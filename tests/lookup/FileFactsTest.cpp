@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "MadeFiles.h"
+#include "db/ExtensionRecord.h"
+#include "lookup/ExactExtension.h"
+#include "lookup/FileFacts.h"
+#include "lookup/LookupDatabase.h"
+#include "lookup/TypeAgreement.h"
+
+namespace {
+
+// Faults: the name's type taken for the content's; a PDF without an extension not recognised;
+// an ELF or a PNG named .pdf not flagged; an empty file or a folder flagged; substring
+// instead of exact extension; the case of A to Z or a non-ASCII name breaking the match;
+// a missing file shown as if it were there.
+TEST(FileFacts, RealFilesUnderTheirNames) {
+    const MadeFiles files;
+    const TStringList database = LoadDatabaseLines(LUMBRAFIX_DATABASE_FOLDER);
+    TContentReader reader;
+    struct Row {
+        std::string path, extension, nameType, contentType;
+        bool mismatch;
+    };
+    std::filesystem::create_directory(files.Path("folder.pdf"));
+    const Row rows[] = {
+        {files.Png("photo.pdf"), ".pdf", "application/pdf", "image/png", true},
+        {files.Pdf("real.pdf"), ".pdf", "application/pdf", "application/pdf", false},
+        {files.Pdf("report"), "", "application/octet-stream", "application/pdf", false},
+        {files.Elf("program.pdf"), ".pdf", "application/pdf", "application/x-pie-executable", true},
+        {files.Write("empty.pdf", ""), ".pdf", "application/pdf", "inode/x-empty", false},
+        {files.Path("folder.pdf"), ".pdf", "inode/directory", "inode/directory", false},
+        {files.Pdf("Bericht für Ärzte 2.PDF"), ".PDF", "application/pdf", "application/pdf", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path);
+        const TFileFacts facts = ExamineFile(row.path, database, reader);
+        EXPECT_EQ(facts.extension, row.extension);
+        EXPECT_EQ(facts.nameType, row.nameType);
+        EXPECT_EQ(facts.content.type, row.contentType);
+        EXPECT_FALSE(facts.content.description.empty());
+        EXPECT_EQ(facts.mismatch, row.mismatch);
+        EXPECT_EQ(facts.records.empty(), row.extension.empty());
+        for (const std::string_view record : facts.records) {
+            EXPECT_EQ(AsciiUpperCase(FieldOf(record, 1)), ".PDF");
+        }
+    }
+    EXPECT_THROW(ExamineFile(files.Path("missing.pdf"), database, reader), EFileUnreadable);
+}
+
+TEST(FileFacts, ExtensionIsTheNamesLastPart) {
+    for (const auto& [path, extension] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"a.tar.gz", ".gz"},
+                                                                    {"/x/Bericht.PDF", ".PDF"},
+                                                                    {"README", ""},
+                                                                    {".bashrc", ""},
+                                                                    {"name.", ""},
+                                                                    {"folder.d/file", ""},
+                                                                    {"/x/.d/y.c", ".c"}}) {
+        EXPECT_EQ(ExtensionOfName(path), extension) << path;
+    }
+    EXPECT_TRUE(
+        RecordsWithExtension({".cpp;C++;g++;Unix", ".C;C;cc;Unix", "c;x;y;Win"}, ".c").size() == 1);
+}
+
+// Faults: aliases or parents taken for a disagreement; generic content answers flagged;
+// a ZIP or plain text answer excused for a format that isn't built on it.
+TEST(FileFacts, NameAndContentDisagreeOnlyOnUnrelatedTypes) {
+    struct Row {
+        const char *name, *content;
+        bool disagree;
+    };
+    const Row rows[] = {
+        {"application/pdf", "image/png", true},
+        {"image/png", "text/plain", true},
+        {"image/png", "application/zip", true},
+        {"text/x-csrc", "text/plain", false},
+        {"text/x-csrc", "text/x-c", false},
+        {"image/svg+xml", "text/xml", false},
+        {"application/vnd.openxmlformats-officedocument.wordprocessingml.document",
+         "application/zip", false},
+        {"application/pdf", "application/octet-stream", false},
+        {"application/octet-stream", "image/png", false},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(NameAndContentDisagree(row.name, row.content), row.disagree)
+            << row.name << " / " << row.content;
+    }
+    EXPECT_EQ(TypeToOpen("application/pdf", "image/png"), "image/png");
+    EXPECT_EQ(TypeToOpen("application/pdf", "inode/x-empty"), "application/pdf");
+    EXPECT_EQ(TypeToOpen("application/octet-stream", "application/octet-stream"),
+              "application/octet-stream");
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "MadeFiles.h"
+
+using nlohmann::json;
+
+namespace {
+
+class LookupTool : public ::testing::Test {
+protected:
+    // Runs the built program with stdout and stderr in files; returns its exit status.
+    int Run(const std::string& arguments, const std::string& environment = "") {
+        const std::string line = environment + " '" LUMBRAFIX_LOOKUP_TOOL "' " + arguments + " >'" +
+                                 files_.Path("out") + "' 2>'" + files_.Path("err") + "'";
+        const int status = std::system(line.c_str());
+        out_ = Read("out");
+        err_ = Read("err");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(files_.Path(name));
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static std::set<std::string> Keys(const json& object) {
+        std::set<std::string> keys;
+        for (const auto& item : object.items()) {
+            keys.insert(item.key());
+        }
+        return keys;
+    }
+
+    MadeFiles files_;
+    std::string out_, err_;
+};
+
+// Faults: a usage error taken for "no hit" or run anyway; a reason missing or longer than a
+// line; "no hit" reported as success; --and ignored.
+TEST_F(LookupTool, ExitStatusTellsHitsNoneAndWrongUsage) {
+    const std::pair<const char*, int> rows[] = {
+        {"--help", 0},
+        {"--version", 0},
+        {"pdf", 0},
+        {"-t PORTABLE", 0},
+        {"zzqqxx", 1},
+        {"-t portable -p zzqqxx --and", 1},
+        {"-t portable -p zzqqxx", 0},
+        {"", 2},
+        {"-x", 2},
+        {"-t", 2},
+        {"pdf doc", 2},
+        {"--file", 2},
+        {"--file -t x a", 2},
+        {"' '", 2},
+    };
+    for (const auto& [arguments, status] : rows) {
+        EXPECT_EQ(Run(arguments), status) << arguments << "\n" << err_;
+        if (status == 2) {
+            EXPECT_EQ(err_.substr(0, err_.find('\n')).find("lumbrafix-lookup: "), 0U) << err_;
+        }
+    }
+    Run("pdf");
+    EXPECT_EQ(out_.substr(0, out_.find('\n')).find_first_of('\t'), 4U) << out_;
+}
+
+// Faults: keys missing, renamed or added; a missing file dropped silently or stopping the rest.
+TEST_F(LookupTool, JsonHasExactlyTheKeysAndMissingFilesAreReported) {
+    const std::string png = files_.Png("photo.pdf");
+    EXPECT_EQ(Run("--json --file '" + png + "' '" + files_.Path("missing") + "'"), 1);
+    EXPECT_NE(err_.find("missing"), std::string::npos);
+    const json shown = json::parse(out_);
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_EQ(Keys(shown[0]),
+              (std::set<std::string>{"file", "extension", "records", "name_type", "content_type",
+                                     "content_description", "mismatch", "applications"}));
+    EXPECT_EQ(Keys(shown[0]["records"].at(0)),
+              (std::set<std::string>{"extension", "type", "program", "platform"}));
+    EXPECT_TRUE(shown[0]["mismatch"].get<bool>());
+    EXPECT_EQ(Run("--json pdf"), 0);
+    EXPECT_EQ(Keys(json::parse(out_).at(0)),
+              (std::set<std::string>{"extension", "type", "program", "platform"}));
+}
+
+// Faults: the user's default not first or listed twice; the applications of the name's type
+// shown for a file whose content is another type; the user's own associations not read.
+TEST_F(LookupTool, ApplicationsComeFromTheUsersAssociationsDefaultFirst) {
+    const std::string png = files_.Png("photo.pdf");
+    std::filesystem::create_directories(files_.Path("data/applications"));
+    std::filesystem::create_directories(files_.Path("config"));
+    for (const char* name : {"lumbrafix-test-viewer", "lumbrafix-test-painter"}) {
+        files_.Write(std::string("data/applications/") + name + ".desktop",
+                     std::string("[Desktop Entry]\nType=Application\nName=") + name +
+                         "\nExec=true %f\nMimeType=image/png;\n");
+    }
+    files_.Write("config/mimeapps.list",
+                 "[Default Applications]\nimage/png=lumbrafix-test-painter.desktop\n"
+                 "[Added Associations]\n"
+                 "image/png=lumbrafix-test-viewer.desktop;lumbrafix-test-painter.desktop;\n");
+    const std::string environment = "XDG_DATA_HOME='" + files_.Path("data") +
+                                    "' XDG_CONFIG_HOME='" + files_.Path("config") + "'";
+    ASSERT_EQ(Run("--json --file '" + png + "'", environment), 0) << err_;
+    const json applications = json::parse(out_).at(0)["applications"];
+    ASSERT_GE(applications.size(), 2U);
+    EXPECT_EQ(applications[0]["id"], "lumbrafix-test-painter.desktop");
+    EXPECT_TRUE(applications[0]["default"].get<bool>());
+    int viewers = 0;
+    for (std::size_t i = 1; i < applications.size(); ++i) {
+        EXPECT_FALSE(applications[i]["default"].get<bool>());
+        EXPECT_NE(applications[i]["id"], "lumbrafix-test-painter.desktop");
+        viewers += applications[i]["id"] == "lumbrafix-test-viewer.desktop" ? 1 : 0;
+    }
+    EXPECT_EQ(viewers, 1);
+}
+
+}  // namespace
