@@ -1,6 +1,7 @@
 // Lumbrafix: looks up file extensions in an offline database.
 
 #include "app/SearchMain.h"
+#include "app/fFileInfo.h"
 #include "app/Startup.h"
 #include "platform/Application.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     // "lumbrafix FILE", as the file managers' context-menu entry starts it.
     if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
         form->LookUpExtensionOf(arguments.at(1));
+        OpenFileWindow(*form, arguments.at(1));
     }
     return TApplication::exec();
 }

@@ -9,9 +9,9 @@
 // A folder of real files made by a test: what they hold decides their type, not their names.
 class MadeFiles {
 public:
-    MadeFiles()
+    explicit MadeFiles(const std::string& purpose = "files")
         : dir_(std::filesystem::temp_directory_path() /
-               ("lumbrafix-lookup-" + std::to_string(::getpid()))) {
+               ("lumbrafix-" + purpose + "-" + std::to_string(::getpid()))) {
         std::filesystem::create_directories(dir_);
     }
     ~MadeFiles() { std::filesystem::remove_all(dir_); }

@@ -1,0 +1,97 @@
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <filesystem>
+
+#include "MainWindowFixture.h"
+#include "app/fFileInfo.h"
+#include "controls/BitBtn.h"
+#include "lookup/MadeFiles.h"
+
+namespace {
+
+// Answers the question before opening with `answer` and remembers that it was asked.
+class AnsweringBoxes : public RecordingMessageBoxes {
+public:
+    bool Confirm(const std::string& text, const std::string&, const std::string&) override {
+        shown.push_back({"confirm", text});
+        return answer;
+    }
+    bool answer = false;
+};
+
+// One application for PNG and PDF, the default for both, that copies the file it is given to
+// "opened"; GIO finds it through XDG_DATA_DIRS, read once per process.
+const MadeFiles& Desktop() {
+    static const MadeFiles desktop("desktop");
+    static const bool once = [] {
+        std::filesystem::create_directories(desktop.Path("applications"));
+        desktop.Write("applications/lumbrafix-test-copy.desktop",
+                      "[Desktop Entry]\nType=Application\nName=Copy\nExec=cp %f " +
+                          desktop.Path("opened") + "\nMimeType=image/png;application/pdf;\n");
+        desktop.Write("applications/mimeapps.list",
+                      "[Default Applications]\nimage/png=lumbrafix-test-copy.desktop\n"
+                      "application/pdf=lumbrafix-test-copy.desktop\n");
+        return ::setenv("XDG_DATA_DIRS", (desktop.Path("") + ":/usr/share").c_str(), 1) == 0;
+    }();
+    EXPECT_TRUE(once);
+    return desktop;
+}
+
+class FileWindowTest : public MainWindowTest {
+protected:
+    FileWindowTest() {
+        std::filesystem::remove(Desktop().Path("opened"));
+        WriteDatabase(".pdf;Portable Document Format;Reader;Win\n");
+        OpenWindow();
+    }
+    TFormFileInfo& Show(const std::string& path) {
+        OpenFileWindow(*form, QString::fromStdString(path));
+        return *form->findChildren<TFormFileInfo*>().constLast();
+    }
+    // Bounded wait for the application to have copied the file.
+    static bool Opened(int milliseconds = 5000) {
+        return QTest::qWaitFor([] { return std::filesystem::exists(Desktop().Path("opened")); },
+                               milliseconds);
+    }
+    MadeFiles files;
+    AnsweringBoxes answers;
+    ScopedMessageBoxes answerer{answers};
+};
+
+// Faults: no warning on a PNG named .pdf, or one on a real PDF; opening a disagreeing file
+// without asking, or despite a "no"; Open not reaching the default application.
+TEST_F(FileWindowTest, DisagreeingFileWarnsAndAsksBeforeOpening) {
+    TFormFileInfo& window = Show(files.Png("photo.pdf"));
+    EXPECT_TRUE(window.lbWarning->isVisible());
+    EXPECT_TRUE(window.lbWarning->text().contains(QStringLiteral("image/png")));
+    window.butOpen->click();
+    ASSERT_EQ(answers.shown.size(), 1U);
+    EXPECT_FALSE(Opened(300));
+    answers.answer = true;
+    window.lbApplications->setCurrentRow(0);
+    window.butOpenWith->click();
+    EXPECT_TRUE(Opened());
+}
+
+TEST_F(FileWindowTest, AgreeingFileOpensWithoutQuestionAndCloseKeepsTheMainWindow) {
+    TFormFileInfo& window = Show(files.Pdf("Bericht für Ärzte.pdf"));
+    EXPECT_FALSE(window.lbWarning->isVisible());
+    window.butOpen->click();
+    EXPECT_TRUE(Opened());
+    EXPECT_TRUE(answers.shown.empty());
+    window.butClose->click();
+    QTest::qWait(0);
+    EXPECT_TRUE(form->findChildren<TFormFileInfo*>().isEmpty());
+    EXPECT_TRUE(form->isVisible());
+}
+
+// Faults: a missing file shown as if it had a type, or offered for opening.
+TEST_F(FileWindowTest, MissingFileIsReportedAndCannotBeOpened) {
+    TFormFileInfo& window = Show(files.Path("missing.pdf"));
+    EXPECT_TRUE(window.lbWarning->isVisible());
+    EXPECT_FALSE(window.butOpen->isEnabled());
+    EXPECT_FALSE(window.butOpenWith->isEnabled());
+}
+
+}  // namespace
