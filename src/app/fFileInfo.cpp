@@ -80,7 +80,7 @@ void TFormFileInfo::CreateControls() {
     lbWarning = NewWarningLabel(this);
     lbxApplications = new QLabel(this);
     lbApplications = new QListWidget(this);
-    lbApplications->setFixedHeight(kListHeight);
+    lbApplications->setMinimumHeight(kListHeight);
     int row = 0;
     for (QLabel* label :
          {lbxFile, lbxNameType, lbxContentType, lbxDescription, lbWarning, lbxApplications}) {
