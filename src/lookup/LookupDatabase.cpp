@@ -5,6 +5,6 @@
 #include "platform/Streams.h"
 
 TStringList LoadDatabaseLines(const std::string& programFolder) {
-    TFileStream file(DatabaseFileToRead(programFolder), TFileMode::fmOpenReadExclusive);
+    TFileStream file(DatabaseFileToRead(programFolder), TFileMode::fmOpenReadShared);
     return ReadExtensionLines(file, BuildDatabaseKey());
 }

@@ -86,12 +86,15 @@ TEST_F(FileWindowTest, AgreeingFileOpensWithoutQuestionAndCloseKeepsTheMainWindo
     EXPECT_TRUE(form->isVisible());
 }
 
-// Faults: a missing file shown as if it had a type, or offered for opening.
-TEST_F(FileWindowTest, MissingFileIsReportedAndCannotBeOpened) {
-    TFormFileInfo& window = Show(files.Path("missing.pdf"));
-    EXPECT_TRUE(window.lbWarning->isVisible());
-    EXPECT_FALSE(window.butOpen->isEnabled());
-    EXPECT_FALSE(window.butOpenWith->isEnabled());
+// Faults: a missing file shown as if it had a type, or offered for opening; Open offered for a
+// type that no application opens.
+TEST_F(FileWindowTest, MissingOrUnopenableFileCannotBeOpened) {
+    for (const std::string& path : {files.Path("missing.pdf"), files.Elf("program.pdf")}) {
+        TFormFileInfo& window = Show(path);
+        EXPECT_TRUE(window.lbWarning->isVisible());
+        EXPECT_FALSE(window.butOpen->isEnabled());
+        EXPECT_FALSE(window.butOpenWith->isEnabled());
+    }
 }
 
 }  // namespace

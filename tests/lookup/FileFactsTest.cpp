@@ -47,6 +47,8 @@ TEST(FileFacts, RealFilesUnderTheirNames) {
         }
     }
     EXPECT_THROW(ExamineFile(files.Path("missing.pdf"), database, reader), EFileUnreadable);
+    // Write-only even for root; libmagic alone would call it an empty file.
+    EXPECT_THROW(ExamineFile("/proc/sys/vm/drop_caches", database, reader), EFileUnreadable);
 }
 
 TEST(FileFacts, ExtensionIsTheNamesLastPart) {
@@ -91,6 +93,9 @@ TEST(FileFacts, NameAndContentDisagreeOnlyOnUnrelatedTypes) {
     EXPECT_EQ(TypeToOpen("application/pdf", "inode/x-empty"), "application/pdf");
     EXPECT_EQ(TypeToOpen("application/octet-stream", "application/octet-stream"),
               "application/octet-stream");
+    EXPECT_EQ(TypeToOpen("text/x-csrc", "text/plain"), "text/x-csrc");
+    EXPECT_EQ(TypeToOpen("image/png", "text/plain"), "text/plain");
+    EXPECT_THROW(LaunchApplication("lumbrafix-no-such-application.desktop", "/"), ELaunchFailed);
 }
 
 }  // namespace

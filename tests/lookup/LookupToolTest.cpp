@@ -8,6 +8,8 @@
 #include <set>
 
 #include "MadeFiles.h"
+#include "db/DatabaseFile.h"
+#include "platform/Streams.h"
 
 using nlohmann::json;
 
@@ -16,8 +18,9 @@ namespace {
 class LookupTool : public ::testing::Test {
 protected:
     // Runs the built program with stdout and stderr in files; returns its exit status.
-    int Run(const std::string& arguments, const std::string& environment = "") {
-        const std::string line = environment + " '" LUMBRAFIX_LOOKUP_TOOL "' " + arguments + " >'" +
+    int Run(const std::string& arguments, const std::string& environment = "",
+            const std::string& program = LUMBRAFIX_LOOKUP_TOOL) {
+        const std::string line = environment + " '" + program + "' " + arguments + " >'" +
                                  files_.Path("out") + "' 2>'" + files_.Path("err") + "'";
         const int status = std::system(line.c_str());
         out_ = Read("out");
@@ -67,6 +70,19 @@ TEST_F(LookupTool, ExitStatusTellsHitsNoneAndWrongUsage) {
     }
     Run("pdf");
     EXPECT_EQ(out_.substr(0, out_.find('\n')).find_first_of('\t'), 4U) << out_;
+    // Another lookup reading the database at the same time doesn't stand in the way.
+    const TFileStream reading(DatabaseFileToRead(LUMBRAFIX_DATABASE_FOLDER),
+                              TFileMode::fmOpenReadShared);
+    EXPECT_EQ(Run("pdf"), 0) << err_;
+    Run("--help");
+    EXPECT_EQ(out_.find("Usage: lumbrafix-lookup"), 0U);
+}
+
+// Faults: a program without its database reporting "no hit", or failing without a reason.
+TEST_F(LookupTool, MissingDatabaseIsAFailureWithAReason) {
+    std::filesystem::copy_file(LUMBRAFIX_LOOKUP_TOOL, files_.Path("lumbrafix-lookup"));
+    EXPECT_EQ(Run("pdf", "", files_.Path("lumbrafix-lookup")), 2);
+    EXPECT_EQ(err_.find("lumbrafix-lookup: database: "), 0U);
 }
 
 // Faults: keys missing, renamed or added; a missing file dropped silently or stopping the rest.
