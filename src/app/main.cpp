@@ -1,8 +1,8 @@
 // Lumbrafix: looks up file extensions in an offline database.
 
 #include "app/SearchMain.h"
-#include "app/fFileInfo.h"
 #include "app/Startup.h"
+#include "app/fFileInfo.h"
 #include "platform/Application.h"
 
 int main(int argc, char** argv) {
