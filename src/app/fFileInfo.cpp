@@ -44,17 +44,13 @@ TBitBtn* NewButton(QWidget* parent, const char* glyph) {
     return button;
 }
 
-// Right of the main window where the screen has room, else left of it.
-QPoint BesideOf(const QWidget& mainWindow, const QWidget& window) {
-    const QRect main = mainWindow.frameGeometry();
-    const QRect screen = mainWindow.screen()->availableGeometry();
-    const int right = main.right() + 1 + kGap;
-    const int left =
-        right + window.width() <= screen.right() ? right : main.left() - kGap - window.width();
-    return {std::max(screen.left(), left), main.top()};
-}
-
 }  // namespace
+
+QPoint BesideOf(const QRect& mainWindow, const QRect& screen, int width) {
+    const int right = mainWindow.right() + 1 + kGap;
+    const int left = right + width <= screen.right() + 1 ? right : mainWindow.left() - kGap - width;
+    return {std::max(screen.left(), left), mainWindow.top()};
+}
 
 TFormFileInfo::TFormFileInfo(TLumbrafixForm& mainWindow, const QString& file)
     : QDialog(&mainWindow), mainWindow_(mainWindow), file_(QFile::encodeName(file).toStdString()) {
@@ -182,6 +178,7 @@ void TFormFileInfo::Launch(const std::string& applicationId) {
 void OpenFileWindow(TLumbrafixForm& mainWindow, const QString& file) {
     auto* window = new TFormFileInfo(mainWindow, file);
     window->adjustSize();
-    window->move(BesideOf(mainWindow, *window));
+    window->move(BesideOf(mainWindow.frameGeometry(), mainWindow.screen()->availableGeometry(),
+                          window->frameGeometry().width()));
     window->show();
 }

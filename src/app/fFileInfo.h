@@ -50,5 +50,9 @@ private:
     std::optional<TFileFacts> facts_;
 };
 
+// Where a window `width` wide goes beside the main window: right of it where the screen has
+// room, else left of it, never past the screen's left edge; its top level with the main window's.
+QPoint BesideOf(const QRect& mainWindow, const QRect& screen, int width);
+
 // Opens the file window for `file` beside the main window; it deletes itself when closed.
 void OpenFileWindow(TLumbrafixForm& mainWindow, const QString& file);

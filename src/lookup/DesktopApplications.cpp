@@ -46,7 +46,8 @@ void LaunchApplication(const std::string& id, const std::string& path) {
     GList files{file.get(), nullptr, nullptr};
     GError* error = nullptr;
     if (!g_app_info_launch(application.get(), &files, nullptr, &error)) {
-        const std::string reason = error != nullptr ? error->message : "the start failed";
+        // GIO sets the error whenever the launch fails.
+        const std::string reason = error->message;
         g_clear_error(&error);
         throw ELaunchFailed(reason);
     }

@@ -97,4 +97,13 @@ TEST_F(FileWindowTest, MissingOrUnopenableFileCannotBeOpened) {
     }
 }
 
+// Faults: the window put over the main window, off the screen, or not level with it.
+TEST(FileWindowPlace, BesideTheMainWindowWhereTheScreenHasRoom) {
+    const QRect screen(0, 0, 1280, 1024);
+    EXPECT_EQ(BesideOf({100, 50, 600, 400}, screen, 480), QPoint(708, 50));
+    EXPECT_EQ(BesideOf({100, 50, 692, 400}, screen, 480), QPoint(800, 50));
+    EXPECT_EQ(BesideOf({600, 50, 600, 400}, screen, 480), QPoint(112, 50));
+    EXPECT_EQ(BesideOf({100, 50, 1000, 400}, screen, 480), QPoint(0, 50));
+}
+
 }  // namespace
