@@ -95,6 +95,9 @@ TEST(FileFacts, NameAndContentDisagreeOnlyOnUnrelatedTypes) {
               "application/octet-stream");
     EXPECT_EQ(TypeToOpen("text/x-csrc", "text/plain"), "text/x-csrc");
     EXPECT_EQ(TypeToOpen("image/png", "text/plain"), "text/plain");
+    const char* const docx =
+        "application/vnd.openxmlformats-officedocument.wordprocessingml.document";
+    EXPECT_EQ(TypeToOpen(docx, "application/zip"), docx);
     EXPECT_THROW(LaunchApplication("lumbrafix-no-such-application.desktop", "/"), ELaunchFailed);
 }
 

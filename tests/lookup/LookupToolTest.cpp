@@ -76,6 +76,8 @@ TEST_F(LookupTool, ExitStatusTellsHitsNoneAndWrongUsage) {
     EXPECT_EQ(Run("pdf"), 0) << err_;
     Run("--help");
     EXPECT_EQ(out_.find("Usage: lumbrafix-lookup"), 0U);
+    Run("--version");
+    EXPECT_EQ(out_.find("lumbrafix-lookup 1."), 0U);
 }
 
 // Faults: a program without its database reporting "no hit", or failing without a reason.
