@@ -168,10 +168,10 @@ QString TEzHitGrid::RowAsText(int row) const {
 }
 
 QString TEzHitGrid::SelectedRowsAsText() const {
+    // The selection always lies inside the grid; row 0 is the header, never a hit.
     const TGridRect selection = Selection();
-    const int last = std::min(selection.Bottom, RowCount() - 1);
     QString text;
-    for (int row = std::max(selection.Top, 1); row <= last; ++row) {
+    for (int row = std::max(selection.Top, 1); row <= selection.Bottom; ++row) {
         text += RowAsText(row);
     }
     return text.isEmpty() ? text : RowAsText(0) + text;
@@ -182,7 +182,6 @@ void TEzHitGrid::keyPressEvent(QKeyEvent* event) {
         if (const QString text = SelectedRowsAsText(); !text.isEmpty()) {
             QGuiApplication::clipboard()->setText(text);
         }
-        event->accept();
         return;
     }
     TStringGrid::keyPressEvent(event);

@@ -94,6 +94,7 @@ TEST_F(FileWindowTest, MissingOrUnopenableFileCannotBeOpened) {
         EXPECT_TRUE(window.lbWarning->isVisible());
         EXPECT_FALSE(window.butOpen->isEnabled());
         EXPECT_FALSE(window.butOpenWith->isEnabled());
+        EXPECT_FALSE(window.lbApplications->isEnabled());
     }
 }
 
@@ -102,6 +103,7 @@ TEST(FileWindowPlace, BesideTheMainWindowWhereTheScreenHasRoom) {
     const QRect screen(0, 0, 1280, 1024);
     EXPECT_EQ(BesideOf({100, 50, 600, 400}, screen, 480), QPoint(708, 50));
     EXPECT_EQ(BesideOf({100, 50, 692, 400}, screen, 480), QPoint(800, 50));
+    EXPECT_EQ(BesideOf({100, 50, 693, 400}, screen, 480), QPoint(0, 50));
     EXPECT_EQ(BesideOf({600, 50, 600, 400}, screen, 480), QPoint(112, 50));
     EXPECT_EQ(BesideOf({100, 50, 1000, 400}, screen, 480), QPoint(0, 50));
 }
