@@ -52,14 +52,10 @@ TEST(FileFacts, RealFilesUnderTheirNames) {
 }
 
 TEST(FileFacts, ExtensionIsTheNamesLastPart) {
-    for (const auto& [path, extension] :
-         std::initializer_list<std::pair<const char*, const char*>>{{"a.tar.gz", ".gz"},
-                                                                    {"/x/Bericht.PDF", ".PDF"},
-                                                                    {"README", ""},
-                                                                    {".bashrc", ""},
-                                                                    {"name.", ""},
-                                                                    {"folder.d/file", ""},
-                                                                    {"/x/.d/y.c", ".c"}}) {
+    const char* const rows[][2] = {
+        {"a.tar.gz", ".gz"}, {"/x/Bericht.PDF", ".PDF"}, {"README", ""},     {".bashrc", ""},
+        {"name.", ""},       {"folder.d/file", ""},      {"/x/.d/y.c", ".c"}};
+    for (const auto& [path, extension] : rows) {
         EXPECT_EQ(ExtensionOfName(path), extension) << path;
     }
     EXPECT_TRUE(

@@ -15,12 +15,11 @@ public:
         std::filesystem::create_directories(dir_);
     }
     ~MadeFiles() { std::filesystem::remove_all(dir_); }
-    MadeFiles(const MadeFiles&) = delete;
-    MadeFiles& operator=(const MadeFiles&) = delete;
 
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
     std::string Write(const std::string& name, const std::string& bytes) const {
+        std::filesystem::create_directories(std::filesystem::path(Path(name)).parent_path());
         std::ofstream(Path(name), std::ios::binary) << bytes;
         return Path(name);
     }
