@@ -72,15 +72,16 @@ TEST_F(FileWindowTest, AgreeingFileOpensWithoutQuestionAndCloseKeepsTheMainWindo
     EXPECT_TRUE(form->isVisible());
 }
 
-// Faults: a missing file shown as if it had a type, or offered for opening; Open offered for a
-// type that no application opens.
+// Faults: a missing file shown as if it had a type, or offered for opening; the file's name not
+// shown; a type that no application opens offered for opening, or its list left without a word.
 TEST_F(FileWindowTest, MissingOrUnopenableFileCannotBeOpened) {
     for (const std::string& path : {files.Path("missing.pdf"), files.Elf("program.pdf")}) {
         TFormFileInfo& window = Show(path);
-        EXPECT_TRUE(window.lbWarning->isVisible());
-        EXPECT_FALSE(window.butOpen->isEnabled());
-        EXPECT_FALSE(window.butOpenWith->isEnabled());
-        EXPECT_FALSE(window.lbApplications->isEnabled());
+        EXPECT_TRUE(window.lbWarning->isVisible() &&
+                    window.lbxFile->text().contains("program.pdf") ==
+                        (window.lbApplications->count() == 1));
+        EXPECT_FALSE(window.butOpen->isEnabled() || window.butOpenWith->isEnabled() ||
+                     window.lbApplications->isEnabled());
     }
 }
 
