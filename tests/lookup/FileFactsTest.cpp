@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "MadeFiles.h"
 #include "db/ExtensionRecord.h"
@@ -19,12 +20,9 @@ TEST(FileFacts, RealFilesUnderTheirNames) {
     const MadeFiles files;
     const TStringList database = LoadDatabaseLines(LUMBRAFIX_DATABASE_FOLDER);
     TContentReader reader;
-    struct Row {
-        std::string path, extension, nameType, contentType;
-        bool mismatch;
-    };
     std::filesystem::create_directory(files.Path("folder.pdf"));
-    const Row rows[] = {
+    // file, extension, name type, content type, mismatch
+    const std::tuple<std::string, std::string, const char*, const char*, bool> rows[] = {
         {files.Png("photo.pdf"), ".pdf", "application/pdf", "image/png", true},
         {files.Pdf("real.pdf"), ".pdf", "application/pdf", "application/pdf", false},
         {files.Pdf("report"), "", "application/octet-stream", "application/pdf", false},
@@ -33,15 +31,15 @@ TEST(FileFacts, RealFilesUnderTheirNames) {
         {files.Path("folder.pdf"), ".pdf", "inode/directory", "inode/directory", false},
         {files.Pdf("Bericht für Ärzte 2.PDF"), ".PDF", "application/pdf", "application/pdf", false},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.path);
-        const TFileFacts facts = ExamineFile(row.path, database, reader);
-        EXPECT_EQ(facts.extension, row.extension);
-        EXPECT_EQ(facts.nameType, row.nameType);
-        EXPECT_EQ(facts.content.type, row.contentType);
+    for (const auto& [path, extension, nameType, contentType, mismatch] : rows) {
+        SCOPED_TRACE(path);
+        const TFileFacts facts = ExamineFile(path, database, reader);
+        EXPECT_EQ(facts.extension, extension);
+        EXPECT_EQ(facts.nameType, nameType);
+        EXPECT_EQ(facts.content.type, contentType);
         EXPECT_FALSE(facts.content.description.empty());
-        EXPECT_EQ(facts.mismatch, row.mismatch);
-        EXPECT_EQ(facts.records.empty(), row.extension.empty());
+        EXPECT_EQ(facts.mismatch, mismatch);
+        EXPECT_EQ(facts.records.empty(), extension.empty());
         for (const std::string_view record : facts.records) {
             EXPECT_EQ(AsciiUpperCase(FieldOf(record, 1)), ".PDF");
         }
@@ -65,11 +63,7 @@ TEST(FileFacts, ExtensionIsTheNamesLastPart) {
 // Faults: aliases or parents taken for a disagreement; generic content answers flagged;
 // a ZIP or plain text answer excused for a format that isn't built on it.
 TEST(FileFacts, NameAndContentDisagreeOnlyOnUnrelatedTypes) {
-    struct Row {
-        const char *name, *content;
-        bool disagree;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, const char*, bool> rows[] = {
         {"application/pdf", "image/png", true},
         {"image/png", "text/plain", true},
         {"image/png", "application/zip", true},
@@ -81,9 +75,8 @@ TEST(FileFacts, NameAndContentDisagreeOnlyOnUnrelatedTypes) {
         {"application/pdf", "application/octet-stream", false},
         {"application/octet-stream", "image/png", false},
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(NameAndContentDisagree(row.name, row.content), row.disagree)
-            << row.name << " / " << row.content;
+    for (const auto& [name, content, disagree] : rows) {
+        EXPECT_EQ(NameAndContentDisagree(name, content), disagree) << name << " / " << content;
     }
     EXPECT_EQ(TypeToOpen("application/pdf", "image/png"), "image/png");
     EXPECT_EQ(TypeToOpen("application/pdf", "inode/x-empty"), "application/pdf");
