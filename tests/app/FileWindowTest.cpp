@@ -50,7 +50,8 @@ protected:
 TEST_F(FileWindowTest, DisagreeingFileWarnsAndAsksBeforeOpening) {
     TFormFileInfo& window = Show(files.Png("photo.pdf"));
     EXPECT_TRUE(window.lbWarning->isVisible());
-    EXPECT_TRUE(window.lbWarning->text().contains(QStringLiteral("image/png")));
+    EXPECT_TRUE(window.lbWarning->text().contains(QStringLiteral("image/png")) &&
+                window.lbxDescription->text().contains(QStringLiteral("PNG image data")));
     window.butOpen->click();
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_FALSE(Opened(300));
