@@ -46,7 +46,7 @@ protected:
 };
 
 // Faults: no warning on a PNG named .pdf, or one on a real PDF; opening a disagreeing file
-// without asking, or despite a "no"; Open not reaching the default application.
+// without asking, or despite a "no"; Open not reaching the default application; a list astray.
 TEST_F(FileWindowTest, DisagreeingFileWarnsAndAsksBeforeOpening) {
     TFormFileInfo& window = Show(files.Png("photo.pdf"));
     EXPECT_TRUE(window.lbWarning->isVisible());
@@ -64,6 +64,8 @@ TEST_F(FileWindowTest, DisagreeingFileWarnsAndAsksBeforeOpening) {
 TEST_F(FileWindowTest, AgreeingFileOpensWithoutQuestionAndCloseKeepsTheMainWindow) {
     TFormFileInfo& window = Show(files.Pdf("Bericht für Ärzte.pdf"));
     EXPECT_FALSE(window.lbWarning->isVisible());
+    EXPECT_TRUE(window.lbApplications->y() > window.lbxApplications->y() &&
+                window.lbApplications->x() == window.lbxApplications->x());
     window.butOpen->click();
     EXPECT_TRUE(Opened());
     EXPECT_TRUE(boxes.shown.empty());
