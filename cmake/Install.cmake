@@ -13,18 +13,22 @@ set(LUMBRAFIX_ICON_SIZES 16 32 48 64 128 256)
 install(TARGETS lumbrafix RUNTIME DESTINATION .)
 # The command-line download, with which an administrator updates the installed database.
 install(TARGETS lumbrafix-fetch RUNTIME DESTINATION .)
+# The terminal lookup, beside the database it reads like the window.
+install(TARGETS lumbrafix-lookup RUNTIME DESTINATION .)
 install(FILES ${LUMBRAFIX_DATABASE_FILE} DESTINATION .
     PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
-# The launcher: a relative link to the real program, which finds its database through its
-# own real path, not through the link. It is made at install time, because CPack installs
-# under a prefix of its own.
-install(CODE "
-    set(bin \"${LUMBRAFIX_SYSTEM_PREFIX}/bin\")
-    file(RELATIVE_PATH target \"\${bin}\" \"\${CMAKE_INSTALL_PREFIX}/lumbrafix\")
-    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${bin}\")
-    message(STATUS \"Linking: \$ENV{DESTDIR}\${bin}/lumbrafix -> \${target}\")
-    file(CREATE_LINK \"\${target}\" \"\$ENV{DESTDIR}\${bin}/lumbrafix\" SYMBOLIC)")
+# The launchers of the window and of the lookup: relative links to the real programs, which
+# find their database through their own real path, not through the link. They are made at
+# install time, because CPack installs under a prefix of its own.
+foreach(program lumbrafix lumbrafix-lookup)
+    install(CODE "
+        set(bin \"${LUMBRAFIX_SYSTEM_PREFIX}/bin\")
+        file(RELATIVE_PATH target \"\${bin}\" \"\${CMAKE_INSTALL_PREFIX}/${program}\")
+        file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${bin}\")
+        message(STATUS \"Linking: \$ENV{DESTDIR}\${bin}/${program} -> \${target}\")
+        file(CREATE_LINK \"\${target}\" \"\$ENV{DESTDIR}\${bin}/${program}\" SYMBOLIC)")
+endforeach()
 
 set(lumbrafix_resources ${PROJECT_SOURCE_DIR}/src/resources)
 install(FILES ${lumbrafix_resources}/desktop/lumbrafix.desktop
