@@ -59,16 +59,17 @@ add_custom_command(OUTPUT ${lumbrafix_copyright}
             ${PROJECT_SOURCE_DIR}/cmake/JoinCopyright.cmake
     VERBATIM)
 # The changelog and the manual page, compressed as Debian wants them.
-foreach(doc changelog lumbrafix.1)
+foreach(doc changelog lumbrafix.1 lumbrafix-lookup.1)
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/doc/${doc}.gz
         COMMAND gzip -9 -n -c ${lumbrafix_resources}/desktop/${doc} > ${CMAKE_BINARY_DIR}/doc/${doc}.gz
         DEPENDS ${lumbrafix_resources}/desktop/${doc})
 endforeach()
 add_custom_target(lumbrafix_doc ALL DEPENDS ${lumbrafix_copyright}
-    ${CMAKE_BINARY_DIR}/doc/changelog.gz ${CMAKE_BINARY_DIR}/doc/lumbrafix.1.gz)
+    ${CMAKE_BINARY_DIR}/doc/changelog.gz ${CMAKE_BINARY_DIR}/doc/lumbrafix.1.gz
+    ${CMAKE_BINARY_DIR}/doc/lumbrafix-lookup.1.gz)
 install(FILES ${lumbrafix_copyright} ${CMAKE_BINARY_DIR}/doc/changelog.gz
     DESTINATION ${LUMBRAFIX_SYSTEM_PREFIX}/share/doc/lumbrafix)
-install(FILES ${CMAKE_BINARY_DIR}/doc/lumbrafix.1.gz
+install(FILES ${CMAKE_BINARY_DIR}/doc/lumbrafix.1.gz ${CMAKE_BINARY_DIR}/doc/lumbrafix-lookup.1.gz
     DESTINATION ${LUMBRAFIX_SYSTEM_PREFIX}/share/man/man1)
 
 install(DIRECTORY DESTINATION ${LUMBRAFIX_MACHINE_DIR})

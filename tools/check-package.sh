@@ -15,6 +15,7 @@ expected="/usr/bin/lumbrafix -> ../lib/lumbrafix/lumbrafix
 /usr/share/doc/lumbrafix/changelog.gz
 /usr/share/doc/lumbrafix/copyright
 /usr/share/man/man1/lumbrafix.1.gz
+/usr/share/man/man1/lumbrafix-lookup.1.gz
 /usr/share/metainfo/de.marbelin_online.lumbrafix.metainfo.xml
 /var/lib/lumbrafix/"
 if [ -x "$(dirname "$deb")/tools/lumbrafix-fetch/lumbrafix-fetch" ]; then
