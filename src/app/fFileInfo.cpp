@@ -46,10 +46,18 @@ TBitBtn* NewButton(QWidget* parent, const char* glyph) {
 
 }  // namespace
 
-QPoint BesideOf(const QRect& mainWindow, const QRect& screen, int width) {
-    const int right = mainWindow.right() + 1 + kGap;
-    const int left = right + width <= screen.right() + 1 ? right : mainWindow.left() - kGap - width;
-    return {std::max(screen.left(), left), mainWindow.top()};
+TSideBySide SideBySide(const QRect& mainWindow, const QRect& screen, int width) {
+    const int top = mainWindow.top();
+    const int screenEnd = screen.right() + 1;
+    if (mainWindow.right() + 1 + kGap + width <= screenEnd) {
+        return {mainWindow.topLeft(), {mainWindow.right() + 1 + kGap, top}};
+    }
+    if (mainWindow.left() - kGap - width >= screen.left()) {
+        return {mainWindow.topLeft(), {mainWindow.left() - kGap - width, top}};
+    }
+    const int mainLeft = std::max(screen.left(), screenEnd - width - kGap - mainWindow.width());
+    const int besideLeft = std::min(mainLeft + mainWindow.width() + kGap, screenEnd - width);
+    return {{mainLeft, top}, {std::max(screen.left(), besideLeft), top}};
 }
 
 TFormFileInfo::TFormFileInfo(TLumbrafixForm& mainWindow, const QString& file)
@@ -178,7 +186,10 @@ void TFormFileInfo::Launch(const std::string& applicationId) {
 void OpenFileWindow(TLumbrafixForm& mainWindow, const QString& file) {
     auto* window = new TFormFileInfo(mainWindow, file);
     window->adjustSize();
-    window->move(BesideOf(mainWindow.frameGeometry(), mainWindow.screen()->availableGeometry(),
-                          window->frameGeometry().width()));
+    const TSideBySide place =
+        SideBySide(mainWindow.frameGeometry(), mainWindow.screen()->availableGeometry(),
+                   window->frameGeometry().width());
+    mainWindow.move(place.mainWindow);
+    window->move(place.beside);
     window->show();
 }

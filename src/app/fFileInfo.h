@@ -50,9 +50,14 @@ private:
     std::optional<TFileFacts> facts_;
 };
 
-// Where a window `width` wide goes beside the main window: right of it where the screen has
-// room, else left of it, never past the screen's left edge; its top level with the main window's.
-QPoint BesideOf(const QRect& mainWindow, const QRect& screen, int width);
+// Where the main window and a window `width` wide beside it go: right of the main window where
+// the screen has room, else left of it; where neither side has room, the main window moves left
+// so that both fit (as far as the screen is wide). Tops level, nothing past the screen's edges.
+struct TSideBySide {
+    QPoint mainWindow;
+    QPoint beside;
+};
+TSideBySide SideBySide(const QRect& mainWindow, const QRect& screen, int width);
 
 // Opens the file window for `file` beside the main window; it deletes itself when closed.
 void OpenFileWindow(TLumbrafixForm& mainWindow, const QString& file);

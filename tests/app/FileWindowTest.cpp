@@ -91,9 +91,23 @@ TEST_F(FileWindowTest, MissingOrUnopenableFileCannotBeOpened) {
 // Faults: the window put over the main window, off the screen, or not level with it.
 TEST(FileWindowPlace, BesideTheMainWindowWhereTheScreenHasRoom) {
     const QRect screen(0, 0, 1280, 1024);
-    EXPECT_EQ(BesideOf({100, 50, 692, 400}, screen, 480), QPoint(800, 50));
-    EXPECT_EQ(BesideOf({100, 50, 693, 400}, screen, 480), QPoint(0, 50));
-    EXPECT_EQ(BesideOf({600, 50, 600, 400}, screen, 480), QPoint(112, 50));
+    struct Row {
+        QRect mainWindow;
+        QRect screen;
+        QPoint movedMain;
+        QPoint beside;
+    };
+    const Row rows[] = {
+        {{100, 50, 692, 400}, screen, {100, 50}, {800, 50}},  // room on the right, to the pixel
+        {{600, 50, 600, 400}, screen, {600, 50}, {112, 50}},  // room on the left only
+        {{263, 50, 754, 400}, screen, {38, 50}, {800, 50}},  // room only once the main window moves
+        {{100, 50, 754, 400}, {0, 0, 800, 600}, {0, 50}, {320, 50}},  // no room at all
+    };
+    for (const Row& row : rows) {
+        const TSideBySide place = SideBySide(row.mainWindow, row.screen, 480);
+        EXPECT_EQ(place.mainWindow, row.movedMain) << row.mainWindow.x();
+        EXPECT_EQ(place.beside, row.beside) << row.mainWindow.x();
+    }
 }
 
 }  // namespace
