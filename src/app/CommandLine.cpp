@@ -2,14 +2,11 @@
 
 #include "app/SearchMain.h"
 #include "controls/Edit.h"
+#include "lookup/ExactExtension.h"
 
+// The name's "/" and "." are single bytes in UTF-8, so the bytes' rule gives the same part.
 QString ExtensionOfFile(const QString& path) {
-    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot <= 0 || dot == name.size() - 1) {
-        return {};
-    }
-    return name.mid(dot);
+    return QString::fromStdString(ExtensionOfName(path.toStdString()));
 }
 
 void TLumbrafixForm::LookUpExtensionOf(const QString& file) {
