@@ -26,6 +26,7 @@
 #include "net/UpdateSettings.h"
 #include "platform/AnsiQt.h"
 #include "platform/Browser.h"
+#include "support/LineLists.h"
 #include "support/RowName.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
@@ -148,10 +149,10 @@ TEST_F(UpdateDialogTest, SuccessReplacesTheFileMarksTheNewDayOnceAndTakesEffectA
     EXPECT_EQ(dialog->lbxVersion->text(), today);
     EXPECT_TRUE(dialog->lbxVersion->font().bold());
 
-    EXPECT_EQ(form->ExtensionList, TStringList{"old;Old;Old;Win"});
+    EXPECT_EQ(Lines(form->ExtensionList), TLines{"old;Old;Old;Win"});
     dialog.reset();
     OpenWindow();
-    EXPECT_EQ(form->ExtensionList, TStringList{"two;Two;Two;Mac"});
+    EXPECT_EQ(Lines(form->ExtensionList), TLines{"two;Two;Two;Mac"});
 }
 
 struct BrokenRow {
@@ -249,5 +250,5 @@ TEST_F(UpdateDialogTest, ProcessKilledMidDownloadLeavesTheOldDatabaseLoadable) {
     server.Release();
     EXPECT_EQ(DatabaseBytes(), oldBytes);
     OpenWindow();
-    EXPECT_EQ(form->ExtensionList, TStringList{"old;Old;Old;Win"});
+    EXPECT_EQ(Lines(form->ExtensionList), TLines{"old;Old;Old;Win"});
 }
