@@ -23,10 +23,15 @@ inline TByteBlock LoadBlock(const char* bytes) {
     return block;
 }
 
-inline bool AnyMarked(TByteBlock marks) {
-    std::uint64_t lanes[2];
-    std::memcpy(lanes, &marks, sizeof lanes);
-    return (lanes[0] | lanes[1]) != 0;
+// One bit per byte of a block of 0x00 and 0xFF bytes, byte i giving bit i: the top bit of each
+// byte, gathered into the top byte by one multiplication per half.
+inline std::uint64_t MarkBits(TByteBlock marks) {
+    std::uint64_t halves[2];
+    std::memcpy(halves, &marks, sizeof halves);
+    constexpr std::uint64_t kTopBits = 0x8080808080808080ULL;
+    constexpr std::uint64_t kGather = 0x0002040810204081ULL;
+    return ((halves[0] & kTopBits) * kGather) >> 56 |
+           (((halves[1] & kTopBits) * kGather) >> 56) << 8;
 }
 
 inline TByteBlock SplatByte(unsigned char byte) {
@@ -47,49 +52,46 @@ public:
 
     void Run() {
         std::size_t pos = 0;
-        // Four blocks are tested before any is looked at, as most hold no mark at all.
         while (pos + kStride + reach_ <= text_.size()) {
-            const char* bytes = text_.data() + pos;
-            const TByteBlock marks[] = {test_(bytes), test_(bytes + kScanBlock),
-                                        test_(bytes + 2 * kScanBlock),
-                                        test_(bytes + 3 * kScanBlock)};
-            if (!AnyMarked((marks[0] | marks[1]) | (marks[2] | marks[3]))) {
-                pos += kStride;
-                continue;
-            }
-            const std::size_t base = pos;
-            for (std::size_t block = 0; block < 4; ++block) {
-                pos = VisitBlock(marks[block], base + block * kScanBlock, pos);
-            }
+            pos = VisitMarks(StrideBits(text_.data() + pos), pos, pos);
         }
         // The last bytes go through a zero-padded copy, so the test reads the same way there.
         if (pos < text_.size()) {
-            std::vector<char> tail(text_.size() - pos + kScanBlock + reach_, '\0');
+            std::vector<char> tail(text_.size() - pos + kStride + reach_, '\0');
             std::copy(text_.begin() + static_cast<std::ptrdiff_t>(pos), text_.end(), tail.begin());
             const std::size_t offset = pos;
             while (pos < text_.size()) {
-                pos = VisitBlock(test_(tail.data() + (pos - offset)), pos, pos);
+                pos = VisitMarks(StrideBits(tail.data() + (pos - offset)), pos, pos);
             }
         }
     }
 
 private:
-    // Visits the marked positions of the block at `start` that lie at or after `resume`, and
-    // returns where the next block begins.
-    std::size_t VisitBlock(TByteBlock marks, std::size_t start, std::size_t resume) {
-        std::uint64_t lanes[kScanBlock / 8];
-        std::memcpy(lanes, &marks, sizeof lanes);
-        for (std::size_t lane = 0; lane < kScanBlock / 8; ++lane) {
-            for (std::uint64_t bits = lanes[lane] & 0x8080808080808080ULL; bits != 0;
-                 bits &= bits - 1) {
-                const std::size_t pos =
-                    start + lane * 8 + static_cast<std::size_t>(std::countr_zero(bits)) / 8;
-                if (pos >= resume && pos < text_.size()) {
-                    resume = visit_(pos);
-                }
+    // The marks of the 64 positions from bytes on, one bit each.
+    // Most strides hold no mark at all, which one test of the four blocks together tells.
+    std::uint64_t StrideBits(const char* bytes) const {
+        const TByteBlock marks[] = {test_(bytes), test_(bytes + kScanBlock),
+                                    test_(bytes + 2 * kScanBlock), test_(bytes + 3 * kScanBlock)};
+        if (MarkBits((marks[0] | marks[1]) | (marks[2] | marks[3])) == 0) {
+            return 0;
+        }
+        std::uint64_t bits = 0;
+        for (std::size_t block = 0; block < 4; ++block) {
+            bits |= MarkBits(marks[block]) << (block * kScanBlock);
+        }
+        return bits;
+    }
+
+    // Visits the marked positions from `start` on that lie at or after `resume` and within the
+    // text, and returns where the next stride begins.
+    std::size_t VisitMarks(std::uint64_t bits, std::size_t start, std::size_t resume) {
+        for (; bits != 0; bits &= bits - 1) {
+            const std::size_t pos = start + static_cast<std::size_t>(std::countr_zero(bits));
+            if (pos >= resume && pos < text_.size()) {
+                resume = visit_(pos);
             }
         }
-        return std::max(start + kScanBlock, resume);
+        return std::max(start + kStride, resume);
     }
 
     std::string_view text_;
