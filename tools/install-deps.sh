@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl-dev libxkbcommon-dev        # Qt 6 Widgets for the windows
     libjpeg62-turbo-dev                            # decoding the product picture
     libgtest-dev libgmock-dev                      # unit and widget tests
-    libbenchmark-dev libx11-dev                    # benchmarks, start-up timer
+    libbenchmark-dev libx11-dev libxdamage-dev     # benchmarks, start-up timer
     clang libclang-rt-14-dev                       # libFuzzer targets
     clang-format                                   # the format target
     fonts-liberation fonts-comic-neue              # stand-ins for the designed fonts

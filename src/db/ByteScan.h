@@ -30,12 +30,55 @@ inline std::uint64_t MarkBits(TByteBlock marks) {
     std::memcpy(halves, &marks, sizeof halves);
     constexpr std::uint64_t kTopBits = 0x8080808080808080ULL;
     constexpr std::uint64_t kGather = 0x0002040810204081ULL;
-    return ((halves[0] & kTopBits) * kGather) >> 56 |
-           (((halves[1] & kTopBits) * kGather) >> 56) << 8;
+    return ((halves[0] & kTopBits) * kGather) >> 56 | (((halves[1] & kTopBits) * kGather) >> 56)
+                                                          << 8;
 }
 
 inline TByteBlock SplatByte(unsigned char byte) {
     return TByteBlock{} + byte;
+}
+
+// A block of at most 16 bytes from `bytes` on, zero-padded behind `count` when it is shorter;
+// the tests used with it never mark a zero byte.
+class TPaddedBlock {
+public:
+    TPaddedBlock(const char* bytes, std::size_t count) : bytes_(bytes) {
+        if (count < kScanBlock) {
+            std::memcpy(copy_, bytes, count);
+            bytes_ = copy_;
+        }
+    }
+    const char* Bytes() const { return bytes_; }
+
+private:
+    char copy_[kScanBlock] = {};
+    const char* bytes_;
+};
+
+// The first position in [from, to) whose byte `test` marks, or `to`.
+template <typename Test>
+std::size_t FirstMarked(const char* text, std::size_t from, std::size_t to, Test test) {
+    for (; from < to; from += kScanBlock) {
+        const std::size_t count = std::min(kScanBlock, to - from);
+        if (const std::uint64_t bits = MarkBits(test(TPaddedBlock(text + from, count).Bytes()))) {
+            return from + static_cast<std::size_t>(std::countr_zero(bits));
+        }
+    }
+    return to;
+}
+
+// The position behind the last byte in [from, to) that `test` marks, or `from`.
+template <typename Test>
+std::size_t BehindLastMarked(const char* text, std::size_t from, std::size_t to, Test test) {
+    while (to > from) {
+        const std::size_t count = std::min(kScanBlock, to - from);
+        const std::size_t start = to - count;
+        if (const std::uint64_t bits = MarkBits(test(TPaddedBlock(text + start, count).Bytes()))) {
+            return start + static_cast<std::size_t>(64 - std::countl_zero(bits));
+        }
+        to = start;
+    }
+    return from;
 }
 
 // Runs `visit` for each marked position of a text from the lowest to the highest. `test(p)`

@@ -30,30 +30,27 @@ void TStringList::clear() {
     length_ = 0;
 }
 
-// One pass over the text for CR and LF together. A line runs up to the next of them; then one
-// CR and one LF behind it are skipped, so line ends that were skipped are passed over here.
+// One pass over the text, in which each line end is marked once: at its LF, or at a CR that no
+// LF follows. A line ends before its mark, and before the CR in front of an LF that belongs
+// to it.
 void TStringList::Split() {
     const std::string_view text = Text();
     const char* const data = text.data();
     const TByteBlock cr = SplatByte('\r');
     const TByteBlock lf = SplatByte('\n');
-    std::size_t lineStart = 0;
     const auto lineEnds = [&](const char* bytes) {
         const TByteBlock block = LoadBlock(bytes);
-        return static_cast<TByteBlock>((block == cr) | (block == lf));
+        return static_cast<TByteBlock>((block == lf) |
+                                       ((block == cr) & (LoadBlock(bytes + 1) != lf)));
     };
-    const auto endLine = [&](std::size_t end) {
-        if (end < lineStart) {
-            return lineStart;
-        }
-        lines_.emplace_back(data + lineStart, end - lineStart);
-        lineStart = end + 1;
-        if (data[end] == '\r' && lineStart < text.size() && data[lineStart] == '\n') {
-            ++lineStart;
-        }
-        return end + 1;
+    std::size_t lineStart = 0;
+    const auto endLine = [&](std::size_t mark) {
+        const bool crBefore = data[mark] == '\n' && mark > lineStart && data[mark - 1] == '\r';
+        lines_.emplace_back(data + lineStart, mark - lineStart - (crBefore ? 1 : 0));
+        lineStart = mark + 1;
+        return lineStart;
     };
-    TBlockScan(text, 0, lineEnds, endLine).Run();
+    TBlockScan(text, 1, lineEnds, endLine).Run();
     if (lineStart < text.size()) {
         lines_.emplace_back(data + lineStart, text.size() - lineStart);
     }

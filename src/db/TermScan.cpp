@@ -1,5 +1,7 @@
 #include "db/TermScan.h"
 
+#include <algorithm>
+
 #include "db/AsciiFold.h"
 #include "db/ByteScan.h"
 
@@ -7,6 +9,15 @@ namespace {
 
 constexpr bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
+}
+
+TByteBlock LineEndsIn(const char* bytes) {
+    const TByteBlock block = LoadBlock(bytes);
+    return static_cast<TByteBlock>((block == SplatByte('\r')) | (block == SplatByte('\n')));
+}
+
+TByteBlock StopsIn(const char* bytes) {
+    return static_cast<TByteBlock>(LineEndsIn(bytes) | (LoadBlock(bytes) == SplatByte(';')));
 }
 
 // One byte of a folded term, tested at 16 positions at once: a letter in either case, any
@@ -70,12 +81,10 @@ private:
     // Walks back from pos to the line's start, or to the last occurrence when it lies in the
     // same line, counting the field separators.
     void LearnLineUpTo(std::size_t pos) {
-        int separators = 0;
-        std::size_t start = pos;
-        while (start > known_ && !IsLineEnd(text_[start - 1])) {
-            separators += text_[start - 1] == ';' ? 1 : 0;
-            --start;
-        }
+        const std::size_t start = BehindLastMarked(text_.data(), known_, pos, LineEndsIn);
+        const auto separators =
+            static_cast<int>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(start),
+                                        text_.begin() + static_cast<std::ptrdiff_t>(pos), ';'));
         if (start > known_ || known_ == 0 || IsLineEnd(text_[known_ - 1])) {
             lineStart_ = start;
             fieldAt_ = 1 + separators;
@@ -87,17 +96,11 @@ private:
 
     // The next field separator or line end from pos on, or the text's size.
     std::size_t StopFrom(std::size_t pos) const {
-        while (pos < text_.size() && text_[pos] != ';' && !IsLineEnd(text_[pos])) {
-            ++pos;
-        }
-        return pos;
+        return FirstMarked(text_.data(), pos, text_.size(), StopsIn);
     }
 
     std::size_t LineEndFrom(std::size_t pos) const {
-        while (pos < text_.size() && !IsLineEnd(text_[pos])) {
-            ++pos;
-        }
-        return pos;
+        return FirstMarked(text_.data(), pos, text_.size(), LineEndsIn);
     }
 
     std::string_view text_;
