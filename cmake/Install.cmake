@@ -29,13 +29,17 @@ install(CODE "
 set(lumbrafix_resources ${PROJECT_SOURCE_DIR}/src/resources)
 install(FILES ${lumbrafix_resources}/desktop/lumbrafix.desktop
     DESTINATION ${LUMBRAFIX_SYSTEM_PREFIX}/share/applications)
+# What software centres list.
+install(FILES ${lumbrafix_resources}/desktop/lumbrafix.metainfo.xml
+    DESTINATION ${LUMBRAFIX_SYSTEM_PREFIX}/share/metainfo
+    RENAME de.marbelin_online.lumbrafix.metainfo.xml)
 foreach(size IN LISTS LUMBRAFIX_ICON_SIZES)
     install(FILES ${lumbrafix_resources}/icons/lumbrafix-${size}.png
         DESTINATION ${LUMBRAFIX_SYSTEM_PREFIX}/share/icons/hicolor/${size}x${size}/apps
         RENAME lumbrafix.png)
 endforeach()
 
-# Our notice and that of the MIME registry whose names the database carries (MIT), taken
+# Our notice with the licence of each data source, our licence, and that of the MIME registry whose names the database carries (MIT), taken
 # from the registry's Debian package at build time.
 set(lumbrafix_copyright ${CMAKE_BINARY_DIR}/doc/copyright)
 set(LUMBRAFIX_MIME_TYPES_DATA_COPYRIGHT /usr/share/doc/ruby-mime-types-data/copyright
@@ -43,9 +47,11 @@ set(LUMBRAFIX_MIME_TYPES_DATA_COPYRIGHT /usr/share/doc/ruby-mime-types-data/copy
 add_custom_command(OUTPUT ${lumbrafix_copyright}
     COMMAND ${CMAKE_COMMAND} -D OUTPUT=${lumbrafix_copyright}
             -D OURS=${lumbrafix_resources}/desktop/copyright
+            -D LICENCE=${PROJECT_SOURCE_DIR}/LICENSE
             -D REGISTRY=${LUMBRAFIX_MIME_TYPES_DATA_COPYRIGHT}
             -P ${PROJECT_SOURCE_DIR}/cmake/JoinCopyright.cmake
-    DEPENDS ${lumbrafix_resources}/desktop/copyright ${LUMBRAFIX_MIME_TYPES_DATA_COPYRIGHT}
+    DEPENDS ${lumbrafix_resources}/desktop/copyright ${PROJECT_SOURCE_DIR}/LICENSE
+            ${LUMBRAFIX_MIME_TYPES_DATA_COPYRIGHT}
             ${PROJECT_SOURCE_DIR}/cmake/JoinCopyright.cmake
     VERBATIM)
 # The changelog and the manual page, compressed as Debian wants them.

@@ -21,6 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${LUMBRAFIX_UPDATE_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows are designed for these fonts; the program runs without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-comic-neue")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 configure_file(${PROJECT_SOURCE_DIR}/src/resources/desktop/postrm.in

@@ -6,6 +6,7 @@ target_link_libraries(lumbrafix_gui PUBLIC lumbrafix_core Qt6::Widgets)
 
 target_sources(lumbrafix_gui PRIVATE
     app/CommandLine.cpp
+    app/ProgramArguments.cpp
     app/DialogFrame.cpp
     app/DialogFrame.h
     app/SearchMain.cpp

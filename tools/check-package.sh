@@ -13,6 +13,7 @@ expected="/usr/bin/lumbrafix -> ../lib/lumbrafix/lumbrafix
 /usr/share/doc/lumbrafix/changelog.gz
 /usr/share/doc/lumbrafix/copyright
 /usr/share/man/man1/lumbrafix.1.gz
+/usr/share/metainfo/de.marbelin_online.lumbrafix.metainfo.xml
 /var/lib/lumbrafix/"
 if [ -x "$(dirname "$deb")/tools/lumbrafix-fetch/lumbrafix-fetch" ]; then
     expected+=$'\n'"/usr/lib/lumbrafix/lumbrafix-fetch"
@@ -31,6 +32,14 @@ grep -q "libqt6widgets6" <(dpkg-deb -f "$deb" Depends) ||
     { echo "check-package: Depends lacks Qt: $(dpkg-deb -f "$deb" Depends)" >&2; exit 1; }
 grep -q "MIT\|Expat" <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/lumbrafix/copyright) ||
     { echo "check-package: the copyright file lacks the mime-types-data notice" >&2; exit 1; }
+
+grep -q "fonts-liberation" <(dpkg-deb -f "$deb" Recommends) ||
+    { echo "check-package: Recommends lacks the fonts: $(dpkg-deb -f "$deb" Recommends)" >&2; exit 1; }
+metainfo=$(mktemp --suffix=.metainfo.xml)
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/metainfo/de.marbelin_online.lumbrafix.metainfo.xml >"$metainfo"
+appstreamcli validate --no-net "$metainfo" >/dev/null ||
+    { echo "check-package: appstreamcli rejects the AppStream metadata" >&2; rm -f "$metainfo"; exit 1; }
+rm -f "$metainfo"
 
 lintian --fail-on error "$deb"
 

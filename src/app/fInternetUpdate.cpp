@@ -18,6 +18,7 @@
 #include "platform/Application.h"
 #include "platform/Browser.h"
 #include "platform/MessageBoxes.h"
+#include "text/AnsiCodePage.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
 
@@ -71,10 +72,6 @@ std::string TformUpdate::Text(int offset) const {
     return LoadStr(LumbrafixForm->GetLanguageBase() + offset);
 }
 
-std::string TformUpdate::DatabasePath() const {
-    return DatabaseFileIn(programFolder_);
-}
-
 void TformUpdate::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
@@ -84,7 +81,7 @@ void TformUpdate::showEvent(QShowEvent* event) {
 
 void TformUpdate::FormShow() {
     // Without a database there is no date to show; any download then counts as newer.
-    if (LocalFileDate(DatabasePath(), ShownLocalDate)) {
+    if (LocalFileDate(DatabaseFileToRead(programFolder_), ShownLocalDate)) {
         lbxVersion->setText(ShortDateText(ShownLocalDate));
     } else {
         lbxVersion->clear();
@@ -125,13 +122,21 @@ void TformUpdate::DownloadDatabase() {
     if (transferring_) {
         return;
     }
+    const std::optional<std::string> folder = DatabaseFolderToWrite(programFolder_);
+    if (!folder) {
+        // No request goes out when the result could not be kept anywhere.
+        MessageBoxes().MessageDlg(Text(txNoWritableFolder) + " " + Utf8ToAnsi(UserDatabaseFolder()),
+                                  TMsgDlgType::mtError);
+        return;
+    }
+    const std::string database = DatabaseFileIn(*folder);
     transferring_ = true;
     cancelRequested_ = false;
     btDownLoad->setEnabled(false);
     ProgressBarhttpDownload->setValue(0);
     bool received = false;
     try {
-        ReceiveDatabaseFile(DatabasePath(),
+        ReceiveDatabaseFile(database,
                             [this](TStream& destination) { IdHTTP.Get(DownloadUrl, destination); });
         received = true;
     } catch (const std::exception&) {
@@ -141,7 +146,7 @@ void TformUpdate::DownloadDatabase() {
     if (cancelRequested_) {
         QDialog::done(closeResult_);
     } else if (received) {
-        ReportSuccess();
+        ReportSuccess(database);
     } else {
         MessageBoxes().MessageDlg(Text(txDownloadFailed) + "\r\n" + Text(txDownloadFailedHint),
                                   TMsgDlgType::mtError);
@@ -165,9 +170,9 @@ void TformUpdate::EndTransfer() {
     btDownLoad->setEnabled(true);
 }
 
-void TformUpdate::ReportSuccess() {
+void TformUpdate::ReportSuccess(const std::string& written) {
     TDateTime downloaded = ShownLocalDate;
-    LocalFileDate(DatabasePath(), downloaded);
+    LocalFileDate(written, downloaded);
     MessageBoxes().MessageDlg(Text(txDownloadedBefore) + " (" +
                                   FromQString(ShortDateText(downloaded)) + ") " +
                                   Text(txDownloadedAfter),

@@ -22,7 +22,8 @@ class TformUpdate : public QDialog {
     Q_OBJECT
 
 public:
-    // The database is `programFolder` (with its trailing "/") + "marbelin_ext.txt".
+    // The program runs from `programFolder` (with its trailing "/"); the database shown and
+    // replaced is the one of that folder or the user's own copy (see DatabaseFile.h).
     explicit TformUpdate(std::string programFolder = ProgramFolder(), QWidget* parent = nullptr);
     ~TformUpdate() override;
 
@@ -75,10 +76,9 @@ private:
     void ConnectHandlers();
     void ArrangeFirstRow();
     void ShowDownloadedDate(TDateTime downloaded);
-    void ReportSuccess();
+    void ReportSuccess(const std::string& written);
     void EndTransfer();
     std::string Text(int offset) const;
-    std::string DatabasePath() const;
 
     std::string programFolder_;
     bool transferring_ = false;

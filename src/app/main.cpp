@@ -1,11 +1,21 @@
 // Lumbrafix: looks up file extensions in an offline database.
 
+#include <QFile>
+
+#include "app/ProgramArguments.h"
 #include "app/SearchMain.h"
 #include "app/Startup.h"
 #include "platform/Application.h"
 
 int main(int argc, char** argv) {
-    TApplication application(argc, argv);
+    const TProgramArguments arguments = ParseProgramArguments({argv + 1, argv + argc});
+    if (const std::optional<int> status = AnswerWithoutWindow(arguments)) {
+        return *status;
+    }
+    int windowArguments = 1;  // the windowing library sees the program name only
+    ExplainStartFailureAs(kNoDisplayMessage);
+    TApplication application(windowArguments, argv);
+    EndStartFailureExplanation();
     InstallFontSubstitutes();
     SetApplicationTitle("Lumbrafix v1.2");
     SetProgramIcon();
@@ -13,8 +23,8 @@ int main(int argc, char** argv) {
     QObject::connect(form.get(), &QDialog::finished, &application, &QApplication::quit);
     form->show();
     // "lumbrafix FILE", as the file managers' context-menu entry starts it.
-    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
-        form->LookUpExtensionOf(arguments.at(1));
+    if (!arguments.file.empty()) {
+        form->LookUpExtensionOf(QFile::decodeName(arguments.file.c_str()));
     }
     return TApplication::exec();
 }

@@ -1,7 +1,10 @@
 #include "platform/Application.h"
 
 #include <QFont>
+#include <cstdio>
+#include <cstdlib>
 #include <new>
+#include <string_view>
 
 #include "platform/Exceptions.h"
 #include "platform/MessageBoxes.h"
@@ -63,6 +66,33 @@ std::string MessageOf(const std::exception& error) {
 }
 
 }  // namespace
+
+namespace {
+
+const char* startFailureLine = "";
+
+void StartMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", startFailureLine);
+        std::_Exit(EXIT_FAILURE);
+    }
+    const std::string_view category = context.category != nullptr ? context.category : "";
+    if (!category.starts_with("qt.qpa")) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+    }
+}
+
+}  // namespace
+
+void ExplainStartFailureAs(const char* line) {
+    startFailureLine = line;
+    qInstallMessageHandler(StartMessageHandler);
+}
+
+void EndStartFailureExplanation() {
+    qInstallMessageHandler(nullptr);
+}
 
 void HandleException(const std::exception& error) {
     MessageBoxes().ErrorBox(ErrorBoxText(MessageOf(error)));

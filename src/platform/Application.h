@@ -21,6 +21,13 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// While the application object is built: a fatal failure of the windowing library (a display
+// it cannot reach) prints `line` alone on the standard error and ends the process with exit
+// status 1 instead of aborting; the library's own warnings about the attempt are kept back.
+void ExplainStartFailureAs(const char* line);
+// Gives the library's messages back to their usual handling once the start has succeeded.
+void EndStartFailureExplanation();
+
 // Shows an error that reached the general handler.
 void HandleException(const std::exception& error);
 

@@ -1,7 +1,12 @@
 #include "platform/ProductSite.h"
 
+#include <cstdlib>
+
 const std::string& ProductHost() {
-    static const std::string host = LUMBRAFIX_UPDATE_HOST;
+    static const std::string host = [] {
+        const char* chosen = std::getenv("LUMBRAFIX_UPDATE_HOST");
+        return std::string(chosen != nullptr && chosen[0] != '\0' ? chosen : LUMBRAFIX_UPDATE_HOST);
+    }();
     return host;
 }
 

@@ -4,7 +4,8 @@
 #include <string_view>
 
 // The product web server. Its host (with an optional ":port") is chosen when the program is
-// built, so that someone running their own update server can point the program at it.
+// built, so that someone running their own update server can point the program at it; the
+// environment variable LUMBRAFIX_UPDATE_HOST chooses another one for a run.
 const std::string& ProductHost();
 
 // The website link in a language: "changelanguage=049" for exactly "German", "=044" for any

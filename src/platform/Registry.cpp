@@ -12,12 +12,12 @@ namespace {
 constexpr const char* kSetDataFailed = "Fehler beim Setzen der Daten f\xFCr '%s'";
 constexpr const char* kInvalidDataType = "Ung\xFCltiger Datentyp f\xFCr '%s'";
 
-// A real folder (not a link to one elsewhere) that this process may read and write.
-bool IsAccessibleKey(const std::filesystem::path& folder) {
+// A real folder (not a link to one elsewhere) that this process may use as `access` says.
+bool IsAccessibleKey(const std::filesystem::path& folder, int access = R_OK | W_OK | X_OK) {
     std::error_code error;
     return std::filesystem::symlink_status(folder, error).type() ==
                std::filesystem::file_type::directory &&
-           ::access(folder.c_str(), R_OK | W_OK | X_OK) == 0;
+           ::access(folder.c_str(), access) == 0;
 }
 
 bool IsText(const std::string& type) {
@@ -59,6 +59,16 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
         std::filesystem::create_directories(folder, error);
     }
     if (!IsAccessibleKey(folder)) {
+        return false;
+    }
+    current_ = folder;
+    return true;
+}
+
+bool TRegistry::OpenKeyReadOnly(const std::string& key) {
+    CloseKey();
+    const std::filesystem::path folder = KeyFolder(key);
+    if (!IsAccessibleKey(folder, R_OK | X_OK)) {
         return false;
     }
     current_ = folder;

@@ -31,6 +31,9 @@ public:
     // Opens a key for reading and writing. Fails when the key is missing (and `canCreate` is
     // false, or creating it fails) or when this process may not read and write its folder.
     bool OpenKey(const std::string& key, bool canCreate);
+    // Opens an existing key for reading only; enough to read values the process may not
+    // change, such as the machine-wide ones of an ordinary user.
+    bool OpenKeyReadOnly(const std::string& key);
     void CloseKey() { current_.reset(); }
 
     // The text of a value of the open key, up to its first NUL; the empty text for a missing,

@@ -46,15 +46,21 @@ std::string ReadFile(const char* path) {
     return text.str();
 }
 
+// The user's locale as the C library picks the language of messages, else the machine's
+// locale setting.
 std::string SystemLocale() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (const char* value = std::getenv(variable); value != nullptr && value[0] != '\0') {
+            return value;
+        }
+    }
     for (const char* path : {"/etc/default/locale", "/etc/locale.conf"}) {
         std::string locale = LocaleFromSettings(ReadFile(path));
         if (!locale.empty()) {
             return locale;
         }
     }
-    const char* lang = std::getenv("LANG");
-    return lang != nullptr ? lang : "";
+    return "";
 }
 
 }  // namespace

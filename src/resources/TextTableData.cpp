@@ -61,6 +61,9 @@ constexpr TextTableEntry kEntries[] = {
     {1077, "Sprache und Information................."},
     {1078, "Beenden"},
     {1079, "Endung in Lumbrafix nachschlagen"},
+    {1080,
+     "Die Dateiendungen-Liste kann nicht gespeichert werden. Bitte prüfen Sie die "
+     "Schreibrechte für den Ordner"},
     {1095, "Sucheigenschaften"},
     {1096, "Internet-Update (Dateiendungen-Liste)"},
     {1098, "Information und Sprache"},
@@ -119,6 +122,9 @@ constexpr TextTableEntry kEntries[] = {
     {5077, "Language and information..............."},
     {5078, "Quit"},
     {5079, "Look up extension in Lumbrafix"},
+    {5080,
+     "The file extension list cannot be saved. Please check the write permission of "
+     "the folder"},
     {5095, "Search options"},
     {5096, "Internet update (File extension list)"},
     {5098, "Information and language"},

@@ -31,18 +31,43 @@ std::filesystem::path NautilusScriptPath(int languageBase) {
     return UserDataFolder() / "nautilus" / "scripts" / MenuWording(languageBase);
 }
 
+// A text as a string value of a desktop entry file: backslash and the control characters a
+// line cannot hold are escaped.
+std::string DesktopStringValue(const std::string& text) {
+    std::string value;
+    for (const char c : text) {
+        switch (c) {
+            case '\\':
+                value += "\\\\";
+                break;
+            case '\n':
+                value += "\\n";
+                break;
+            case '\t':
+                value += "\\t";
+                break;
+            case '\r':
+                value += "\\r";
+                break;
+            default:
+                value += c;
+        }
+    }
+    return value;
+}
+
 // The program path as one argument of a desktop entry's Exec line: in double quotes with
-// the characters that are special inside them escaped, then escaped once more as a string
-// value of the file; "%" doubled, since it introduces field codes.
+// the characters that are special inside them escaped, "%" doubled, since it introduces field
+// codes; then written as a string value of the file.
 std::string DesktopExecArgument(const std::string& path) {
     std::string quoted = "\"";
     for (const char c : path) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') {
-            quoted += "\\\\";
+            quoted += '\\';
         }
-        quoted += c == '%' ? "%%" : c == '\\' ? "\\\\" : std::string(1, c);
+        quoted += c == '%' ? "%%" : std::string(1, c);
     }
-    return quoted + "\"";
+    return DesktopStringValue(quoted + "\"");
 }
 
 // The path as one word of a shell command, in single quotes.
@@ -59,6 +84,10 @@ std::string ServiceMenu(const std::string& programPath) {
            "\nType=Service\n"
            "MimeType=all/allfiles;\n"
            "X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n"
+           // Hidden once the program is gone.
+           "TryExec=" +
+           DesktopStringValue(programPath) +
+           "\n"
            "Actions=lookUpExtension;\n\n"
            "[Desktop Action lookUpExtension]\n"
            "Name=" +
@@ -68,12 +97,25 @@ std::string ServiceMenu(const std::string& programPath) {
            DesktopExecArgument(programPath) + " %f\n";
 }
 
+// Nautilus passes the chosen files by their names, which may start with "-"; "--" keeps such
+// a name from being read as an option. A script left behind by a removed program says so.
 std::string NautilusScript(const std::string& programPath) {
+    const std::string program = ShellArgument(programPath);
     return "#!/bin/sh\n" + std::string(kMarker) +
            "\n# Nautilus passes the chosen files; Lumbrafix looks up the first one's extension.\n"
            "[ $# -gt 0 ] || exit 0\n"
+           "if [ ! -x " +
+           program +
+           " ]; then\n"
+           "    message=\"Lumbrafix is no longer installed: \"" +
+           program +
+           "\n"
+           "    zenity --error --no-markup --text=\"$message\" 2>/dev/null ||\n"
+           "        notify-send Lumbrafix \"$message\" 2>/dev/null || echo \"$message\" >&2\n"
+           "    exit 1\n"
+           "fi\n"
            "exec " +
-           ShellArgument(programPath) + " \"$1\"\n";
+           program + " -- \"$1\"\n";
 }
 
 bool IsOurs(const std::filesystem::path& path) {

@@ -1,10 +1,36 @@
 #include "settings/Settings.h"
 
+#include "db/SearchEngine.h"
 #include "platform/Registry.h"
 
 namespace {
 
 constexpr const char* kLanguageValue = "Language";
+
+// The "Language" value under one root, read with read access only; nothing when the key
+// cannot be opened, and the empty text for a value that is not text.
+std::optional<std::string> ReadLanguageOf(HKEY root) {
+    TRegistry registry(root);
+    if (!registry.OpenKeyReadOnly(kSettingsKey)) {
+        return std::nullopt;
+    }
+    try {
+        return registry.ReadString(kLanguageValue);
+    } catch (const ERegistryException&) {
+        return std::string();
+    }
+}
+
+// Stores the "Language" value under one root, creating its key; false when the key cannot be
+// opened or created.
+bool WriteLanguageOf(HKEY root, const std::string& languageName) {
+    TRegistry registry(root);
+    if (!registry.OpenKey(kSettingsKey, true)) {
+        return false;
+    }
+    registry.WriteString(kLanguageValue, languageName);
+    return true;
+}
 
 }  // namespace
 
@@ -25,22 +51,18 @@ std::string ReadSetting(const std::string& name) {
 }
 
 std::optional<std::string> ReadStoredLanguage() {
-    TRegistry registry(HKEY_LOCAL_MACHINE);
-    if (!registry.OpenKey(kSettingsKey, false)) {
-        return std::nullopt;
+    const std::optional<std::string> own = ReadLanguageOf(HKEY_CURRENT_USER);
+    if (own && !TrimControls(*own).empty()) {
+        return own;
     }
-    try {
-        return registry.ReadString(kLanguageValue);
-    } catch (const ERegistryException&) {
-        return std::string();
-    }
+    return ReadLanguageOf(HKEY_LOCAL_MACHINE);
 }
 
 bool WriteStoredLanguage(const std::string& languageName) {
-    TRegistry registry(HKEY_LOCAL_MACHINE);
-    if (!registry.OpenKey(kSettingsKey, true)) {
-        return false;
+    const bool machineWide = WriteLanguageOf(HKEY_LOCAL_MACHINE, languageName);
+    // The user's own value is read first: where the user has settings, it follows the choice.
+    if (machineWide && !ReadLanguageOf(HKEY_CURRENT_USER)) {
+        return true;
     }
-    registry.WriteString(kLanguageValue, languageName);
-    return true;
+    return WriteLanguageOf(HKEY_CURRENT_USER, languageName) || machineWide;
 }

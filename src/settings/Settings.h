@@ -17,11 +17,12 @@ void WriteSetting(const std::string& name, const std::string& value);
 // A per-user text value; the empty text when the key or the value is missing.
 std::string ReadSetting(const std::string& name);
 
-// The machine-wide "Language" value, or nothing when the machine's settings key cannot be
-// opened with full access. A value that is not text reads as empty, so that the system
-// language decides.
+// The stored "Language" value: the user's own when it is not blank, else the machine-wide one.
+// Each is read with read access only; nothing when neither key can be opened. A value that is
+// not text reads as empty, so that the system language decides.
 std::optional<std::string> ReadStoredLanguage();
 
-// Stores the machine-wide "Language" value, creating its key; false when the key cannot be
-// opened or created.
+// Stores the "Language" value machine-wide where this process may, and otherwise for the user
+// (HKEY_CURRENT_USER); a user who has settings of their own gets the value there as well. False
+// when it could be stored nowhere.
 bool WriteStoredLanguage(const std::string& languageName);

@@ -50,7 +50,8 @@ enum TextNumber : int {
     txSearchOptions = 75,
     txLanguage = 77,
     txQuit = 78,
-    txLookUpExtension = 79,  // the file managers' context-menu entry
+    txLookUpExtension = 79,   // the file managers' context-menu entry
+    txNoWritableFolder = 80,  // followed by the folder the update could not write
     txOptTitle = 95,
     txUpdateTitle = 96,
     txAboutTitle = 98,

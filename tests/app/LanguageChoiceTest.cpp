@@ -1,4 +1,6 @@
-// The machine-wide language choice seen from the main window.
+// The stored language choice seen from the main window.
+
+#include <fstream>
 
 #include "MainWindowFixture.h"
 #include "settings/Settings.h"
@@ -12,7 +14,10 @@ TEST_F(MainWindowTest, StoredLanguageDecidesAtStartAndAChoiceSwitchesTheBase) {
     EXPECT_EQ(form->GetLanguageBase(), 5000);
     EXPECT_EQ(TLumbrafixForm::GetLanguageName(), "English");
 
+    // Stored nowhere: the base stays, without a word.
     settings.RefuseMachineFolder();
+    std::filesystem::remove_all(settings.Root() / "config");
+    std::ofstream(settings.Root() / "config") << "a file where the folder should be";
     boxes.shown.clear();
     form->StoreLanguage("German");
     EXPECT_EQ(form->GetLanguageBase(), 5000);

@@ -191,12 +191,26 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenRow{"Stalled", ""}),
     RowName());
 
-TEST_F(UpdateDialogTest, UnwritableFolderSendsNoRequest) {
+TEST_F(UpdateDialogTest, InstalledProgramUpdatesTheUsersCopyAndReadsItAtNextStart) {
     ScriptedServer server;
     server.ReceiveUntil("\r\n\r\n").Send(Ok(kNewBody)).Close();
-    Download(server, "/sys/");  // not even the superuser may create files there
+    Download(server, "/sys/");  // a program folder not even the superuser may write
+    EXPECT_EQ(DatabaseBytes(), oldBytes);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, SuccessText());
+    dialog.reset();
+    OpenWindow();
+    EXPECT_EQ(form->ExtensionList, TStringList{"new;New type;New;Unix"});
+}
+
+TEST_F(UpdateDialogTest, NoWritableFolderSendsNoRequestAndNamesTheFolder) {
+    ScriptedServer server;
+    server.ReceiveUntil("\r\n\r\n").Send(Ok(kNewBody)).Close();
+    ::setenv("XDG_DATA_HOME", "/sys/lumbrafix-test", 1);  // not even the superuser writes there
+    Download(server, "/sys/");
     EXPECT_TRUE(server.Received().empty());
-    EXPECT_EQ(boxes.shown.size(), 1u);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, Text(txNoWritableFolder) + " /sys/lumbrafix-test/lumbrafix/");
 }
 
 TEST_F(UpdateDialogTest, ClosingDuringTheTransferStopsItAndKeepsTheOldDatabase) {

@@ -114,6 +114,15 @@ TEST_F(RegistryTest, FailedWriteRaisesTheSetDataErrorAndLeavesNothingBehind) {
     EXPECT_EQ(std::distance(fs::directory_iterator(KeyFolder()), fs::directory_iterator()), 1);
 }
 
+TEST_F(RegistryTest, AKeyThatLinksElsewhereIsNotOpenedEvenForReading) {
+    fs::create_directories(folders.Root() / "elsewhere");
+    fs::create_directories(KeyFolder().parent_path());
+    fs::create_directory_symlink(folders.Root() / "elsewhere", KeyFolder());
+    TRegistry registry(HKEY_CURRENT_USER);
+    EXPECT_FALSE(registry.OpenKey("Software\\Lumbrafix", true));
+    EXPECT_FALSE(registry.OpenKeyReadOnly("Software\\Lumbrafix"));
+}
+
 TEST_F(RegistryTest, UnreachableMachineFolderRefusesEveryKey) {
     folders.RefuseMachineFolder();
     TRegistry registry(HKEY_LOCAL_MACHINE);

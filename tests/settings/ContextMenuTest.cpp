@@ -104,7 +104,7 @@ TEST_F(ContextMenuTest, EntriesAreWrittenExecutableAndRemovedAgain) {
     SwitchContextMenu(true, kProgram, 1000);
     const std::pair<fs::path, std::string> entries[] = {
         {ServiceMenu(), R"(Exec="/opt/my \\"tools\\"/it's \\$x 100%%\\\\lumbrafix" %f)"},
-        {NautilusScript(1000), R"(exec '/opt/my "tools"/it'\''s $x 100%\lumbrafix' "$1")"}};
+        {NautilusScript(1000), R"(exec '/opt/my "tools"/it'\''s $x 100%\lumbrafix' -- "$1")"}};
     for (const auto& [path, startLine] : entries) {
         EXPECT_NE(Contents(path).find("\n" + startLine + "\n"), std::string::npos) << path;
         EXPECT_NE(fs::status(path).permissions() & fs::perms::owner_exec, fs::perms::none);
@@ -118,6 +118,26 @@ TEST_F(ContextMenuTest, EntriesAreWrittenExecutableAndRemovedAgain) {
     EXPECT_FALSE(fs::exists(ServiceMenu()));
     EXPECT_FALSE(fs::exists(NautilusScript(5000)));
     EXPECT_TRUE(fs::exists(ServiceMenu().parent_path()));
+}
+
+TEST_F(ContextMenuTest, EntriesOutliveTheProgramHarmlessly) {
+    const fs::path program = folders.Root() / "bin\nx/lumbrafix";
+    fs::create_directories(program.parent_path());
+    // Stands in for the program: shows the arguments it gets, one per line.
+    std::ofstream(program) << "#!/bin/sh\nprintf '%s\\n' \"$@\"\n";
+    fs::permissions(program, fs::perms::owner_all);
+    SwitchContextMenu(true, program.string(), 5000);
+    const std::string menu = Contents(ServiceMenu());
+    EXPECT_NE(menu.find("\nTryExec=" + folders.Root().string() + "/bin\\nx/lumbrafix\n"),
+              std::string::npos);
+    EXPECT_NE(menu.find("\\nx/lumbrafix\" %f\n"), std::string::npos);
+    const std::string run = "cd '" + folders.Root().string() + "' && sh '" +
+                            NautilusScript(5000).string() + "' -reverse b > out 2>&1";
+    EXPECT_EQ(std::system(run.c_str()), 0);
+    EXPECT_EQ(Contents(folders.Root() / "out"), "--\n-reverse\n");
+    fs::remove(program);
+    EXPECT_NE(std::system(run.c_str()), 0);
+    EXPECT_NE(Contents(folders.Root() / "out").find("no longer installed"), std::string::npos);
 }
 
 TEST_F(ContextMenuTest, AFileOfTheUsersOwnUnderOurNameIsNeitherReplacedNorRemoved) {

@@ -49,19 +49,57 @@ protected:
     ScopedSettingsFolders folders;
 };
 
-TEST_F(SettingsTest, WithoutTheMachineFolderTheSystemDecidesAndAChoiceIsNotStored) {
+TEST_F(SettingsTest, WithoutTheMachineFolderAChoiceIsStoredForTheUser) {
     ASSERT_TRUE(WriteStoredLanguage("German"));
     folders.RefuseMachineFolder();
     EXPECT_EQ(ReadStoredLanguage(), std::nullopt);
-    EXPECT_EQ(ChooseLanguageName("English (United States)", ReadStoredLanguage()), "English");
+    EXPECT_TRUE(WriteStoredLanguage("English"));
+    EXPECT_EQ(ReadStoredLanguage(), "English");
+    std::filesystem::remove_all(folders.Root() / "config");
+    std::ofstream(folders.Root() / "config") << "a file where the folder should be";
     EXPECT_FALSE(WriteStoredLanguage("German"));
 }
+
+struct StoredPair {
+    std::string name;
+    std::optional<std::string> own;  // nothing: the user has no settings key
+    std::string machine;
+    std::string read;
+};
+
+class UserBeforeMachine : public SettingsTest, public testing::WithParamInterface<StoredPair> {};
+
+TEST_P(UserBeforeMachine, UsersValueComesFirstUnlessBlankAndFollowsALaterChoice) {
+    ASSERT_TRUE(WriteStoredLanguage(GetParam().machine));
+    if (GetParam().own) {
+        WriteSetting("Language", *GetParam().own);
+    }
+    EXPECT_EQ(ReadStoredLanguage(), GetParam().read);
+    ASSERT_TRUE(WriteStoredLanguage("French"));
+    EXPECT_EQ(ReadStoredLanguage(), "French");
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, UserBeforeMachine,
+                         testing::Values(StoredPair{"OwnFirst", "English", "German", "English"},
+                                         StoredPair{"BlankOwn", " ", "German", "German"},
+                                         StoredPair{"NoOwn", std::nullopt, "German", "German"}),
+                         RowName());
 
 TEST_F(SettingsTest, LanguageValueOfAnotherTypeLetsTheSystemDecide) {
     ASSERT_TRUE(WriteStoredLanguage("German"));
     std::ofstream(folders.Root() / "machine/HKEY_LOCAL_MACHINE/Software/Lumbrafix/@Language")
         << std::string("REG_DWORD 4\n\1\0\0\0\n", 17);
     EXPECT_EQ(ReadStoredLanguage(), std::optional<std::string>(""));
+}
+
+TEST_F(SettingsTest, AReadOnlyMachineValueIsRead) {
+    ASSERT_TRUE(WriteStoredLanguage("German"));
+    const auto key = folders.Root() / "machine/HKEY_LOCAL_MACHINE/Software/Lumbrafix";
+    std::filesystem::permissions(key, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_EQ(ReadStoredLanguage(), "German");
+    std::filesystem::permissions(key, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
 }
 
 TEST_F(SettingsTest, UserValuesRoundTripWithoutReachingTheMachineKey) {

@@ -50,3 +50,31 @@ TEST(LanguageNameOfLocale, NamesLanguagesAsTheSystemWordsThem) {
 TEST(SystemLanguageName, FitsTheFiftyCharacterBuffer) {
     EXPECT_LE(SystemLanguageName().size(), 49u);
 }
+
+struct LocaleEnvironmentCase {
+    const char* lcAll;  // nullptr: not set
+    const char* lcMessages;
+    const char* lang;
+    const char* name;
+};
+
+TEST(SystemLanguageName, TheUsersLocaleVariablesDecideInTheCLibrarysOrder) {
+    const LocaleEnvironmentCase cases[] = {
+        {"de_DE.UTF-8", "en_US.UTF-8", "en_US.UTF-8", "Deutsch (Deutschland)"},
+        {nullptr, "de_AT.UTF-8", "en_GB.UTF-8", "Deutsch (\xD6sterreich)"},
+        {"", nullptr, "de_CH.UTF-8", "Deutsch (Schweiz)"},
+        {"en_US.UTF-8", "de_DE.UTF-8", "de_DE.UTF-8", "English (United States)"},
+        {"C", "de_DE.UTF-8", nullptr, "Language Neutral"},
+    };
+    for (const LocaleEnvironmentCase& c : cases) {
+        const std::pair<const char*, const char*> variables[] = {
+            {"LC_ALL", c.lcAll}, {"LC_MESSAGES", c.lcMessages}, {"LANG", c.lang}};
+        for (const auto& [variable, value] : variables) {
+            value != nullptr ? ::setenv(variable, value, 1) : ::unsetenv(variable);
+        }
+        EXPECT_EQ(SystemLanguageName(), c.name) << c.lang;
+    }
+    ::unsetenv("LC_ALL");
+    ::unsetenv("LC_MESSAGES");
+    ::unsetenv("LANG");
+}
