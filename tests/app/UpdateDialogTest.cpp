@@ -200,7 +200,7 @@ TEST_F(UpdateDialogTest, InstalledProgramUpdatesTheUsersCopyAndReadsItAtNextStar
     EXPECT_EQ(boxes.shown[0].text, SuccessText());
     dialog.reset();
     OpenWindow();
-    EXPECT_EQ(form->ExtensionList, TStringList{"new;New type;New;Unix"});
+    EXPECT_EQ(Lines(form->ExtensionList), TLines{"new;New type;New;Unix"});
 }
 
 TEST_F(UpdateDialogTest, NoWritableFolderSendsNoRequestAndNamesTheFolder) {
