@@ -1,7 +1,5 @@
 #include "db/StringList.h"
 
-#include <utility>
-
 #include "db/ByteScan.h"
 
 TStringList::TStringList(std::unique_ptr<char[]> buffer, std::size_t length)
@@ -9,25 +7,8 @@ TStringList::TStringList(std::unique_ptr<char[]> buffer, std::size_t length)
     Split();
 }
 
-TStringList::TStringList(TStringList&& other) noexcept
-    : buffer_(std::move(other.buffer_)),
-      length_(std::exchange(other.length_, 0)),
-      lines_(std::move(other.lines_)) {
-    other.lines_.clear();
-}
-
-TStringList& TStringList::operator=(TStringList&& other) noexcept {
-    buffer_ = std::move(other.buffer_);
-    length_ = std::exchange(other.length_, 0);
-    lines_ = std::move(other.lines_);
-    other.lines_.clear();
-    return *this;
-}
-
 void TStringList::clear() {
-    lines_.clear();
-    buffer_.reset();
-    length_ = 0;
+    *this = TStringList();
 }
 
 // One pass over the text, in which each line end is marked once: at its LF, or at a CR that no

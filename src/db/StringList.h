@@ -18,8 +18,9 @@ public:
     TStringList() = default;
     // Takes over the first `length` bytes of `buffer` as the text and splits it into lines.
     TStringList(std::unique_ptr<char[]> buffer, std::size_t length);
-    TStringList(TStringList&& other) noexcept;
-    TStringList& operator=(TStringList&& other) noexcept;
+    // Moving keeps the views valid: the text stays where it is. A moved-from list is empty.
+    TStringList(TStringList&&) noexcept = default;
+    TStringList& operator=(TStringList&&) noexcept = default;
     TStringList(const TStringList&) = delete;
     TStringList& operator=(const TStringList&) = delete;
     ~TStringList() = default;
@@ -32,7 +33,9 @@ public:
     void clear();
 
     // The whole text, line ends included: every line is a view into it.
-    std::string_view Text() const { return {buffer_.get(), length_}; }
+    std::string_view Text() const {
+        return buffer_ ? std::string_view(buffer_.get(), length_) : "";
+    }
 
 private:
     void Split();

@@ -107,3 +107,14 @@ TEST(DatabaseKey, IsStableAndEndsInZero) {
     EXPECT_EQ(key[15], 0);
     EXPECT_NE(key, CipherKey16{});
 }
+
+TEST(TStringList, MovingKeepsTheViewsAndClearingEmpties) {
+    TStringList lines = SplitLines("a\nb");
+    const char* first = lines[0].data();
+    TStringList moved(std::move(lines));
+    EXPECT_TRUE(lines.empty() && lines.Text().empty());  // NOLINT(bugprone-use-after-move)
+    EXPECT_EQ(moved[0].data(), first);
+    EXPECT_EQ(moved.Text(), "a\nb");
+    moved.clear();
+    EXPECT_TRUE(moved.empty() && moved.Text().empty());
+}
