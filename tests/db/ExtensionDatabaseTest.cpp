@@ -78,6 +78,12 @@ TEST(ReadExtensionLines, RoundTripUnderTheDatabaseKey) {
     EXPECT_EQ(Lines(ReadExtensionLines(file, BuildDatabaseKey())), expected);
 }
 
+TEST(ReadExtensionLines, ReadsFromTheStreamsPosition) {
+    TMemoryStream file = StreamOf("skip" + Encipher("a\nb", BuildDatabaseKey()));
+    file.SetPosition(4);
+    EXPECT_EQ(Lines(ReadExtensionLines(file, BuildDatabaseKey())), (TLines{"a", "b"}));
+}
+
 TEST(ReadExtensionLines, ZeroByteCutsTheText) {
     const std::string text("first\r\nsec\0ond\r\nthird", 21);
     TMemoryStream file = StreamOf(Encipher(text, BuildDatabaseKey()));

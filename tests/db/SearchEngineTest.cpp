@@ -162,7 +162,7 @@ TEST(FindMatchingLines, RandomQueriesMatchTheLineByLineModel) {
     for (int round = 0; round < 3000; ++round) {
         const TStringList lines = SplitLines(randomText("aAbB;;;@`[{\xE4\r\n", 120));
         const std::string terms[] = {randomText("aAbB;@`[{\xE4 ", 3),
-                                     randomText("aAbB;@`[{\xE4 \n", 3), randomText("aAb ", 2)};
+                                     randomText("aAbB;@`[{\xE4 \n", 3), randomText("aAb ", 5)};
         const bool andLinking = random() % 2 == 0;
         THitList expected;
         for (const std::string_view line : lines) {
@@ -184,4 +184,9 @@ TEST(FindMatchingLines, RandomQueriesMatchTheLineByLineModel) {
             ASSERT_EQ(hits[i].data(), expected[i].data()) << "hits are views into the lines";
         }
     }
+}
+
+// "aabbb": the scan's first candidate for "abbb" fails, and the occurrence starts one behind it.
+TEST(FindMatchingLines, FindsTheTermRightBehindAFailedCandidate) {
+    EXPECT_EQ(FindMatchingLines(SplitLines(";;xaabbb"), {"", "", "abbb"}, false).size(), 1u);
 }
