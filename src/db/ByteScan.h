@@ -84,7 +84,8 @@ std::size_t BehindLastMarked(const char* text, std::size_t from, std::size_t to,
 // Runs `visit` for each marked position of a text from the lowest to the highest. `test(p)`
 // marks, with 0xFF bytes, which of the 16 positions from p on are candidates; it may read up
 // to `reach` bytes behind the block. `visit(pos)` returns the position to go on from, greater
-// than pos, or the text's size to stop.
+// than pos, or the text's size to stop. The text's last bytes are tested with zeros behind
+// them, so a test that marks zero bytes has `visit` called for positions past the end too.
 template <typename Test, typename Visit>
 class TBlockScan {
     static constexpr std::size_t kStride = 4 * kScanBlock;
@@ -129,12 +130,12 @@ private:
         return bits;
     }
 
-    // Visits the marked positions from `start` on that lie at or after `resume` and within the
-    // text, and returns where the next stride begins.
+    // Visits the marked positions from `start` on that lie at or after `resume`, and returns
+    // where the next stride begins.
     std::size_t VisitMarks(std::uint64_t bits, std::size_t start, std::size_t resume) {
         for (; bits != 0; bits &= bits - 1) {
             const std::size_t pos = start + static_cast<std::size_t>(std::countr_zero(bits));
-            if (pos >= resume && pos < text_.size()) {
+            if (pos >= resume) {
                 resume = visit_(pos);
             }
         }

@@ -75,7 +75,6 @@ std::vector<FoldedTerm> NonEmptyTerms(const TSearchTerms& terms) {
 // Both lists in text order; the result holds every line of either once.
 THitList UniteInTextOrder(const THitList& a, const THitList& b) {
     THitList united;
-    united.reserve(a.size() + b.size());
     std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(united),
                    [](std::string_view x, std::string_view y) { return x.data() < y.data(); });
     return united;

@@ -85,7 +85,7 @@ private:
         const auto separators =
             static_cast<int>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(start),
                                         text_.begin() + static_cast<std::ptrdiff_t>(pos), ';'));
-        if (start > known_ || known_ == 0 || IsLineEnd(text_[known_ - 1])) {
+        if (start > known_ || (known_ > 0 && IsLineEnd(text_[known_ - 1]))) {
             lineStart_ = start;
             fieldAt_ = 1 + separators;
         } else {
