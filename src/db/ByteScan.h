@@ -67,20 +67,6 @@ std::size_t FirstMarked(const char* text, std::size_t from, std::size_t to, Test
     return to;
 }
 
-// The position behind the last byte in [from, to) that `test` marks, or `from`.
-template <typename Test>
-std::size_t BehindLastMarked(const char* text, std::size_t from, std::size_t to, Test test) {
-    while (to > from) {
-        const std::size_t count = std::min(kScanBlock, to - from);
-        const std::size_t start = to - count;
-        if (const std::uint64_t bits = MarkBits(test(TPaddedBlock(text + start, count).Bytes()))) {
-            return start + static_cast<std::size_t>(64 - std::countl_zero(bits));
-        }
-        to = start;
-    }
-    return from;
-}
-
 // Runs `visit` for each marked position of a text from the lowest to the highest. `test(p)`
 // marks, with 0xFF bytes, which of the 16 positions from p on are candidates; it may read up
 // to `reach` bytes behind the block. `visit(pos)` returns the position to go on from, greater

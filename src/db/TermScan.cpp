@@ -16,8 +16,12 @@ TByteBlock LineEndsIn(const char* bytes) {
     return static_cast<TByteBlock>((block == SplatByte('\r')) | (block == SplatByte('\n')));
 }
 
+TByteBlock SeparatorsIn(const char* bytes) {
+    return static_cast<TByteBlock>(LoadBlock(bytes) == SplatByte(';'));
+}
+
 TByteBlock StopsIn(const char* bytes) {
-    return static_cast<TByteBlock>(LineEndsIn(bytes) | (LoadBlock(bytes) == SplatByte(';')));
+    return static_cast<TByteBlock>(LineEndsIn(bytes) | SeparatorsIn(bytes));
 }
 
 // One byte of a folded term, tested at 16 positions at once: a letter in either case, any
@@ -78,13 +82,23 @@ public:
     std::vector<std::string_view> TakeHits() { return std::move(hits_); }
 
 private:
-    // Walks back from pos to the line's start, or to the last occurrence when it lies in the
-    // same line, counting the field separators.
+    // Walks back from pos, a block at a time, to the line's start, or to the last occurrence
+    // when it lies in the same line, counting the field separators on the way.
     void LearnLineUpTo(std::size_t pos) {
-        const std::size_t start = BehindLastMarked(text_.data(), known_, pos, LineEndsIn);
-        const auto separators =
-            static_cast<int>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(start),
-                                        text_.begin() + static_cast<std::ptrdiff_t>(pos), ';'));
+        int separators = 0;
+        std::size_t start = known_;
+        for (std::size_t to = pos; to > known_;) {
+            const std::size_t count = std::min(kScanBlock, to - known_);
+            const TPaddedBlock block(text_.data() + to - count, count);
+            const std::uint64_t ends = MarkBits(LineEndsIn(block.Bytes()));
+            const int behindEnd = ends == 0 ? 0 : 64 - std::countl_zero(ends);
+            separators += std::popcount(MarkBits(SeparatorsIn(block.Bytes())) >> behindEnd);
+            if (ends != 0) {
+                start = to - count + static_cast<std::size_t>(behindEnd);
+                break;
+            }
+            to -= count;
+        }
         if (start > known_ || (known_ > 0 && IsLineEnd(text_[known_ - 1]))) {
             lineStart_ = start;
             fieldAt_ = 1 + separators;
