@@ -80,7 +80,7 @@ best_of() {
     echo "$best"
 }
 
-fetch_ms=$(best_of "$fetch" "$url" "$folder/out")
+fetch_ms=$(best_of "$fetch" --max-size 300000000 "$url" "$folder/out")
 curl_ms=$(best_of curl -s -o "$folder/out" "$url")
 
 rate() { awk -v mib=$size_mib -v ms="$1" 'BEGIN { printf "%.0f MiB/s", mib * 1000 / ms }'; }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/SearchMain.h"
+#include "db/DatabaseCheck.h"
 #include "db/DatabaseFile.h"
 #include "db/DatabaseKey.h"
 #include "platform/Application.h"
@@ -31,6 +32,11 @@ void TLumbrafixForm::LoadExtensionDatabase() {
         TFileStream file(path, TFileMode::fmOpenReadExclusive);
         LbBlowfish.AssignKey(BuildDatabaseKey());
         ExtensionList = ReadExtensionLines(file, LbBlowfish);
+        // Bytes that decipher to no database (a web page, a damaged file) count as defect
+        // rather than as a list of garbage lines.
+        if (!CheckDatabase(file, LbBlowfish.Key()).loadable) {
+            ExtensionList.clear();
+        }
     } catch (const std::exception& error) {
         // Whatever goes wrong, running out of memory on a huge file included, the window
         // opens with an empty list.

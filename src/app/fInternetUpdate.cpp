@@ -12,7 +12,7 @@
 #include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "db/DatabaseFile.h"
-#include "net/DatabaseUpdate.h"
+#include "db/DatabaseUpdate.h"
 #include "net/UpdateSettings.h"
 #include "platform/AnsiQt.h"
 #include "platform/Application.h"
@@ -45,8 +45,6 @@ TformUpdate::TformUpdate(std::string programFolder, QWidget* parent)
     : QDialog(parent), programFolder_(std::move(programFolder)) {
     CreateControls();
     ApplyUpdateSettings(IdHTTP);
-    // A server that stops sending must not hold the program for ever.
-    IdHTTP.ReadTimeout = kInactivityTimeoutMs;
     ConnectHandlers();
 }
 
@@ -66,6 +64,7 @@ void TformUpdate::ConnectHandlers() {
     IdHTTP.OnWorkEnd = [this](TIdComponent& sender, TWorkMode mode) {
         IdHTTPWorkEnd(sender, mode);
     };
+    IdHTTP.OnWaiting = [this] { KeepResponsive(); };
 }
 
 std::string TformUpdate::Text(int offset) const {
@@ -208,6 +207,12 @@ void TformUpdate::IdHTTPWorkBegin(TIdComponent&, TWorkMode, std::int64_t maximum
 void TformUpdate::IdHTTPWork(TIdComponent&, TWorkMode, std::int64_t count) {
     ProgressBarhttpDownload->setValue(static_cast<int>(
         std::min<std::int64_t>(count / progressDivisor_, ProgressBarhttpDownload->maximum())));
+    KeepResponsive();
+}
+
+// Runs while the transfer moves or waits: the dialog repaints and takes input, and a close
+// asked for meanwhile unwinds the transfer.
+void TformUpdate::KeepResponsive() {
     QApplication::processEvents();
     if (cancelRequested_) {
         throw EUpdateCancelled();

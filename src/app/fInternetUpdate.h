@@ -27,10 +27,6 @@ public:
     explicit TformUpdate(std::string programFolder = ProgramFolder(), QWidget* parent = nullptr);
     ~TformUpdate() override;
 
-    // How long the server may stay silent during an update before it counts as failed; also
-    // the limit for setting up the connection.
-    static constexpr int kInactivityTimeoutMs = 30000;
-
     // Where the database is fetched; tests point it at a server on 127.0.0.1.
     std::string DownloadUrl = DatabaseDownloadUrl();
     TDateTime ShownLocalDate = 0;
@@ -78,6 +74,7 @@ private:
     void ShowDownloadedDate(TDateTime downloaded);
     void ReportSuccess(const std::string& written);
     void EndTransfer();
+    void KeepResponsive();
     std::string Text(int offset) const;
 
     std::string programFolder_;

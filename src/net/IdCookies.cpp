@@ -102,23 +102,28 @@ bool CookieDomainValid(const std::string& domain, const std::string& host) {
 
 void TIdCookies::Store(const TIdCookie& cookie) {
     const std::unique_lock<std::shared_mutex> guard(lock_);
-    std::vector<TIdCookie>& group = domains_[cookie.Domain];
-    const auto same = std::find_if(group.begin(), group.end(),
-                                   [&](const TIdCookie& c) { return c.Name == cookie.Name; });
-    if (same == group.end()) {
-        group.push_back(cookie);
+    Group& group = domains_[cookie.Domain];
+    const auto [entry, added] = group.byName.try_emplace(cookie.Name, group.cookies.size());
+    if (added) {
+        group.cookies.push_back(cookie);
     } else {
-        *same = cookie;
+        group.cookies[entry->second] = cookie;
     }
 }
 
 void TIdCookies::RemoveExpired(std::time_t now) {
     const std::unique_lock<std::shared_mutex> guard(lock_);
     for (auto& [domain, group] : domains_) {
-        std::erase_if(group, [now](const TIdCookie& cookie) {
+        const auto removed = std::erase_if(group.cookies, [now](const TIdCookie& cookie) {
             const auto expires = GMTToTime(cookie.Expires);
             return expires && *expires < now;
         });
+        if (removed > 0) {
+            group.byName.clear();
+            for (std::size_t i = 0; i < group.cookies.size(); ++i) {
+                group.byName.emplace(group.cookies[i].Name, i);
+            }
+        }
     }
 }
 
@@ -129,7 +134,7 @@ std::vector<TIdCookie> TIdCookies::Select(const std::string& host, const std::st
         if (!ContainsText(host, domain)) {
             continue;
         }
-        for (const TIdCookie& cookie : group) {
+        for (const TIdCookie& cookie : group.cookies) {
             if (!cookie.Path.empty() && path.starts_with(cookie.Path) && !cookie.Value.empty() &&
                 !cookie.Secure) {
                 chosen.push_back(cookie);

@@ -4,6 +4,7 @@
 #include <map>
 #include <shared_mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // One cookie as a server set it: "name=value; path=/; expires=...; domain=...; secure".
@@ -33,8 +34,14 @@ public:
     std::vector<TIdCookie> Select(const std::string& host, const std::string& path) const;
 
 private:
+    // The cookies of one domain in the order they came, found by name without a search.
+    struct Group {
+        std::vector<TIdCookie> cookies;
+        std::unordered_map<std::string, std::size_t> byName;
+    };
+
     mutable std::shared_mutex lock_;
-    std::map<std::string, std::vector<TIdCookie>> domains_;
+    std::map<std::string, Group> domains_;
 };
 
 // The cookie store of an HTTP client: takes the Set-Cookie values of responses and makes the

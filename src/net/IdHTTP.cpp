@@ -1,6 +1,8 @@
 #include "net/IdHTTP.h"
 
 #include <charconv>
+#include <chrono>
+#include <optional>
 
 #include "net/IdException.h"
 
@@ -21,6 +23,22 @@ int PortNumber(const std::string& text) {
     }
     return port;
 }
+
+// Connecting and reading the head of one exchange share one deadline, which ends with them.
+class HeadDeadline {
+public:
+    HeadDeadline(TIdTCPConnection& connection, int timeoutMs) : connection_(connection) {
+        if (timeoutMs > 0) {
+            connection.SetDeadline(TIdClock::now() + std::chrono::milliseconds(timeoutMs));
+        }
+    }
+    ~HeadDeadline() { connection_.SetDeadline(std::nullopt); }
+    HeadDeadline(const HeadDeadline&) = delete;
+    HeadDeadline& operator=(const HeadDeadline&) = delete;
+
+private:
+    TIdTCPConnection& connection_;
+};
 
 }  // namespace
 
@@ -70,9 +88,12 @@ void TIdCustomHTTP::Get(const std::string& url, TStream& destination) {
 TIdHTTPWhatsNext TIdCustomHTTP::DoRequest(const std::string& url) {
     ++redirectCount_;
     PrepareRequest(url);
-    ConnectToHost();
-    protocol_.BuildAndSendRequest();
-    protocol_.RetrieveHeaders();
+    {
+        const HeadDeadline deadline(*this, HeadTimeout);
+        ConnectToHost();
+        protocol_.BuildAndSendRequest();
+        protocol_.RetrieveHeaders();
+    }
     const TIdHTTPWhatsNext outcome = protocol_.ProcessResponse();
     if (outcome == wnGoToURL) {
         EvaluateKeepAlive();

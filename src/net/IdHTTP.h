@@ -23,6 +23,9 @@ public:
     bool HandleRedirects = false;  // false: a redirect raises EIdHTTPProtocolException
     int RedirectMaximum = 15;
     bool AllowCookies = true;
+    // Milliseconds for connecting and reading a response head together, however the server
+    // spreads out its bytes; 0: no such limit. The body has only ReadTimeout.
+    int HeadTimeout = 0;
 
     // Asked on every redirect with the new location and method, which it may change; the
     // handled flag starts as "the redirect is followed" and may be changed either way.
@@ -61,6 +64,7 @@ private:
     void EvaluateKeepAlive();
     TIdHTTPWhatsNext DoRequest(const std::string& url);
     void ReadChunked(TStream& destination);
+    void SkipTrailer();
     std::int64_t ReadChunkSize();
 
     TIdHTTPProtocol protocol_{*this};

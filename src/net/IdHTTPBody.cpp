@@ -5,14 +5,27 @@
 #include "net/IdException.h"
 #include "net/IdHTTP.h"
 
+namespace {
+
+// Chunked framing holds when "chunked" is the last transfer coding, in any letter case.
+bool IsChunked(const std::string& transferEncoding) {
+    const std::size_t comma = transferEncoding.rfind(',');
+    return SameText(Trim(transferEncoding.substr(comma == std::string::npos ? 0 : comma + 1)),
+                    "chunked");
+}
+
+}  // namespace
+
+// The framing rules of HTTP/1.1: chunks win over a Content-Length, and a transfer coding that
+// does not end in chunks leaves only the close to end the body.
 void TIdCustomHTTP::ReadResult(TStream& destination) {
     const TIdHTTPResponse& response = protocol_.Response;
     try {
-        if (response.ContentLength > 0) {
-            ReadStream(destination, response.ContentLength);
-        } else if (response.TransferEncoding.find("chunked") != std::string::npos) {
+        if (IsChunked(response.TransferEncoding)) {
             ReadChunked(destination);
-        } else if (!response.HasContentLength) {
+        } else if (response.TransferEncoding.empty() && response.ContentLength > 0) {
+            ReadStream(destination, response.ContentLength);
+        } else if (!response.TransferEncoding.empty() || !response.HasContentLength) {
             ReadStream(destination, -1, true);
         }
     } catch (const EIdConnClosedGracefully&) {
@@ -25,9 +38,29 @@ void TIdCustomHTTP::ReadChunked(TStream& destination) {
     DoStatus(hsStatusText, "Chunk gestartet");
     for (std::int64_t size = ReadChunkSize(); size > 0; size = ReadChunkSize()) {
         ReadStream(destination, size);
-        ReadLn();  // the line break after the chunk's bytes
+        if (!ReadLn().empty()) {
+            throw EIdHTTPInvalidResponse(
+                "Die Chunk-Daten sind l\xE4"
+                "nger als ihre Gr\xF6\xDF"
+                "e.");
+        }
     }
-    ReadLn();
+    SkipTrailer();
+}
+
+// The trailer fields after the last chunk, up to the empty line that ends the response; read
+// so that the connection is in step for the next request. They carry nothing used here.
+void TIdCustomHTTP::SkipTrailer() {
+    std::size_t bytes = 0;
+    for (std::string line = ReadLn(); !line.empty(); line = ReadLn()) {
+        bytes += line.size() + 2;
+        if (bytes > TIdHTTPProtocol::kMaxHeadBytes) {
+            throw EIdHTTPInvalidResponse(
+                FormatMessage("Der Trailer ist l\xE4"
+                              "nger als %zu Bytes.",
+                              TIdHTTPProtocol::kMaxHeadBytes));
+        }
+    }
 }
 
 std::int64_t TIdCustomHTTP::ReadChunkSize() {

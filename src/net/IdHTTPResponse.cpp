@@ -1,5 +1,6 @@
 #include "net/IdHTTPResponse.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
@@ -21,6 +22,36 @@ std::optional<std::int64_t> DecimalValue(const std::string& text, const char* he
         throw EIdHTTPInvalidResponse(FormatMessage("%s zu gro\xDF: %s", header, text.c_str()));
     }
     return value;
+}
+
+// The one Content-Length of a head, which may come in several lines or as a list: values
+// that differ leave the body's length unknown, and reading on would take the wrong bytes.
+std::optional<std::int64_t> ContentLengthOf(const std::vector<std::string>& lines) {
+    std::optional<std::string> first;
+    for (const std::string& line : lines) {
+        for (std::size_t from = 0; from <= line.size();) {
+            const std::size_t comma = std::min(line.find(',', from), line.size());
+            const std::string value = Trim(line.substr(from, comma - from));
+            if (first && value != *first) {
+                throw EIdHTTPInvalidResponse(
+                    FormatMessage("Widerspr\xFC"
+                                  "chliche Content-Length: %.40s und %.40s",
+                                  first->c_str(), value.c_str()));
+            }
+            first = value;
+            from = comma + 1;
+        }
+    }
+    return first ? DecimalValue(*first, "Content-Length") : std::nullopt;
+}
+
+// The values of several lines of one field as one list, in their order.
+std::string JoinedValues(const std::vector<std::string>& values) {
+    std::string joined;
+    for (const std::string& value : values) {
+        joined += (joined.empty() ? "" : ", ") + value;
+    }
+    return joined;
 }
 
 std::time_t DateValue(const std::string& text) {
@@ -55,11 +86,11 @@ void TIdHTTPResponse::ProcessHeaders() {
     ContentEncoding = h.Value("Content-Encoding");
     ContentLanguage = h.Value("Content-Language");
     ContentType = h.Value("Content-Type");
-    TransferEncoding = h.Value("Transfer-Encoding");
+    TransferEncoding = JoinedValues(h.AllValues("Transfer-Encoding"));
     WWWAuthenticate = h.AllValues("WWW-Authenticate");
     ProxyAuthenticate = h.AllValues("Proxy-Authenticate");
     Pragma = h.Value("Pragma");
-    const auto length = DecimalValue(h.Value("Content-Length"), "Content-Length");
+    const auto length = ContentLengthOf(h.AllValues("Content-Length"));
     HasContentLength = length.has_value();
     ContentLength = length.value_or(-1);
     long long start = 0;

@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int kBlockingConnect = 0;
-constexpr int kDefaultTimeout = -1;
-
 bool IsLocalHostName(const std::string& host) {
     static constexpr std::string_view kLocalHost = "LOCALHOST";
     return std::equal(
@@ -34,16 +31,17 @@ void TIdIOHandlerSocket::Open() {
 }
 
 void TIdIOHandlerSocket::ConnectClient(const std::string& host, int port,
-                                       const std::string& boundIP, int boundPort, int timeoutMs) {
+                                       const std::string& boundIP, int boundPort,
+                                       const TIdWaitLimits& limits, bool systemMayDecide) {
     try {
         binding_->AllocateSocket();
         binding_->Bind(boundIP, boundPort);
         binding_->SetPeer(ResolveHost(host), port);
         DoStatus(hsConnecting, binding_->PeerIP());
-        if (timeoutMs == kBlockingConnect || timeoutMs == kDefaultTimeout) {
+        if (systemMayDecide && !limits.Bounded()) {
             binding_->Connect();
         } else {
-            ConnectWithTimeout(timeoutMs);
+            ConnectWithin(limits);
         }
     } catch (...) {
         Close();
@@ -62,16 +60,16 @@ std::string TIdIOHandlerSocket::ResolveHost(const std::string& host) {
     return GStack().ResolveHost(host);
 }
 
-// A non-blocking connect watched with poll: the time-out holds from the start, and nothing
-// is left running behind the caller when it runs out.
-void TIdIOHandlerSocket::ConnectWithTimeout(int timeoutMs) {
-    bool connected = false;
+// A non-blocking connect watched with poll: the limits hold from the start, and nothing is
+// left running behind the caller when one runs out.
+void TIdIOHandlerSocket::ConnectWithin(const TIdWaitLimits& limits) {
+    TIdWaitEnd end = TIdWaitEnd::kReady;
     try {
-        connected = binding_->ConnectWithin(timeoutMs);
+        end = binding_->ConnectWithin(limits);
     } catch (const EIdSocketError& error) {
         throw EIdConnectException(error.Message());
     }
-    if (!connected) {
+    if (end != TIdWaitEnd::kReady) {
         throw EIdConnectTimeout();
     }
 }

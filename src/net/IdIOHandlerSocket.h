@@ -16,11 +16,12 @@ public:
 
     // Creates the socket object, or resets one left from an earlier connection.
     void Open();
-    // Allocates and binds a socket, resolves the host and connects. A time-out of 0 or -1
-    // blocks until the system gives up; a positive time-out raises EIdConnectTimeout when
-    // it runs out; -2 waits without limit. Closes the socket again on any failure.
+    // Allocates and binds a socket, resolves the host and connects. Without limits, and when
+    // the system may decide, the connect blocks until the system gives up; otherwise it is
+    // watched: a time-out or deadline that runs out raises EIdConnectTimeout, and the hook
+    // runs while the connect waits. Closes the socket again on any failure.
     void ConnectClient(const std::string& host, int port, const std::string& boundIP, int boundPort,
-                       int timeoutMs);
+                       const TIdWaitLimits& limits, bool systemMayDecide);
     void Close();
     // True while a socket is allocated.
     bool Connected() const;
@@ -34,7 +35,7 @@ public:
 
 private:
     std::string ResolveHost(const std::string& host);
-    void ConnectWithTimeout(int timeoutMs);
+    void ConnectWithin(const TIdWaitLimits& limits);
 
     std::unique_ptr<TIdSocketHandle> binding_;
 };

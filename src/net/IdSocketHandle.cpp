@@ -30,8 +30,8 @@ void TIdSocketHandle::Connect() {
     GStack().Connect(handle_, peerIP_, peerPort_);
 }
 
-bool TIdSocketHandle::ConnectWithin(int timeoutMs) {
-    return GStack().ConnectWithin(handle_, peerIP_, peerPort_, timeoutMs);
+TIdWaitEnd TIdSocketHandle::ConnectWithin(const TIdWaitLimits& limits) {
+    return GStack().ConnectWithin(handle_, peerIP_, peerPort_, limits);
 }
 
 void TIdSocketHandle::CloseSocket() {

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "net/IdWait.h"
+
 // One system socket with the address of its peer. All calls go through the shared socket
 // layer; the handle closes its socket when it is destroyed.
 class TIdSocketHandle {
@@ -19,8 +21,8 @@ public:
     void SetPeer(const std::string& ip, int port);
     // Connects to the peer and blocks until the system answers.
     void Connect();
-    // Connects within the time-out (negative: without limit); false when it ran out first.
-    bool ConnectWithin(int timeoutMs);
+    // Connects within the limits; tells which one ran out first, if any.
+    TIdWaitEnd ConnectWithin(const TIdWaitLimits& limits);
     void CloseSocket();
 
     std::ptrdiff_t Recv(void* buffer, std::size_t count);

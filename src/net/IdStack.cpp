@@ -218,7 +218,8 @@ void TIdStackPosix::Connect(int socket, const std::string& ip, int port) {
     }
 }
 
-bool TIdStackPosix::ConnectWithin(int socket, const std::string& ip, int port, int timeoutMs) {
+TIdWaitEnd TIdStackPosix::ConnectWithin(int socket, const std::string& ip, int port,
+                                        const TIdWaitLimits& limits) {
     const sockaddr_in address = MakeAddress(ip, port);
     int error = 0;
     {
@@ -228,18 +229,24 @@ bool TIdStackPosix::ConnectWithin(int socket, const std::string& ip, int port, i
         }
         if (error == EINPROGRESS) {
             pollfd entry{socket, POLLOUT, 0};
-            const auto ready =
-                RetryInterrupted([&] { return ::poll(&entry, 1, std::max(timeoutMs, -1)); });
-            if (ready == 0) {
-                return false;
+            int pollError = 0;
+            const TIdWaitEnd end = WaitSliced(
+                [&](int waitMs) {
+                    const auto ready = RetryInterrupted([&] { return ::poll(&entry, 1, waitMs); });
+                    pollError = ready < 0 ? errno : 0;
+                    return ready != 0;
+                },
+                limits);
+            if (end != TIdWaitEnd::kReady) {
+                return end;
             }
-            error = ready < 0 ? errno : PendingError(socket);
+            error = pollError != 0 ? pollError : PendingError(socket);
         }
     }
     if (error != 0) {
         RaiseSocketError(WinsockErrorFromErrno(error));
     }
-    return true;
+    return TIdWaitEnd::kReady;
 }
 
 std::ptrdiff_t TIdStackPosix::Recv(int socket, void* buffer, std::size_t count) {

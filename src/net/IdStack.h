@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "net/IdWait.h"
+
 // The process-wide socket layer on POSIX sockets. Every socket call of the network components
 // goes through the one object, which also turns system error numbers into the Windows sockets
 // numbering the components report (ECONNREFUSED becomes 10061 and so on), so that error
@@ -20,9 +22,10 @@ public:
     int NewSocket();
     void Bind(int socket, const std::string& ip, int port);
     void Connect(int socket, const std::string& ip, int port);
-    // Connects without blocking longer than timeoutMs (negative: without limit); false when
-    // the time ran out first. The socket is left blocking again either way.
-    bool ConnectWithin(int socket, const std::string& ip, int port, int timeoutMs);
+    // Connects without blocking beyond the limits, running their hook while it waits; tells
+    // which limit ran out first, if any. The socket is left blocking again either way.
+    TIdWaitEnd ConnectWithin(int socket, const std::string& ip, int port,
+                             const TIdWaitLimits& limits);
     // Both return the byte count, or -1 with LastError() telling why. Sending never raises
     // SIGPIPE: a peer that has gone shows up as an error number.
     std::ptrdiff_t Recv(int socket, void* buffer, std::size_t count);

@@ -13,7 +13,8 @@ public:
     int BoundPort = 0;    // 0: any local port
 
     // Connects to Host and Port. A time-out of 0 or -1 blocks until the system gives up;
-    // a positive one raises EIdConnectTimeout when it runs out. Reports resolving (unless
+    // a positive one, or the deadline, raises EIdConnectTimeout when it runs out; OnWaiting
+    // runs while the connect waits. Reports resolving (unless
     // Host is a dotted address), connecting and connected, then calls OnConnected.
     void Connect(int timeoutMs = kTimeoutDefault);
 };

@@ -8,6 +8,7 @@
 
 #include "net/IdException.h"
 #include "net/IdStack.h"
+#include "platform/BoundedStream.h"
 
 namespace {
 
@@ -106,8 +107,7 @@ int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, boo
     }
     int received = 0;
     do {
-        // Without a time limit the receive itself waits; asking first would only cost a call.
-        if (timeoutMs != kTimeoutInfinite && !ioHandler_->Readable(timeoutMs)) {
+        if (!WaitUntilReadable(timeoutMs)) {
             if (raiseOnTimeout) {
                 throw EIdReadTimeout();
             }
@@ -117,6 +117,21 @@ int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, boo
         CheckForDisconnect(raiseIfDisconnected);
     } while (received == 0 && SocketOpen());
     return received;
+}
+
+// False when the time-out ran out first; a deadline that runs out raises. Without any limit
+// or hook the receive itself waits; asking first would only cost a call.
+bool TIdTCPConnection::WaitUntilReadable(int timeoutMs) {
+    const TIdWaitLimits limits = WaitLimits(timeoutMs == kTimeoutInfinite ? -1 : timeoutMs);
+    if (!limits.Bounded()) {
+        return true;
+    }
+    const TIdWaitEnd end =
+        WaitSliced([this](int waitMs) { return ioHandler_->Readable(waitMs); }, limits);
+    if (end == TIdWaitEnd::kDeadlinePassed) {
+        throw EIdReadTimeout();
+    }
+    return end == TIdWaitEnd::kReady;
 }
 
 std::size_t TIdTCPConnection::ReceiveSize() const {
@@ -241,6 +256,8 @@ void TIdTCPConnection::PresizeStream(TStream& stream, std::int64_t byteCount) {
     }
     try {
         stream.SetSize(position + byteCount);
+    } catch (const EStreamTooLarge&) {
+        throw;  // a destination with a limit of its own names it
     } catch (const std::bad_alloc&) {
         throw EIdStreamSizeError(byteCount);
     } catch (const std::length_error&) {

@@ -11,6 +11,7 @@
 #include "net/IdBuffer.h"
 #include "net/IdComponent.h"
 #include "net/IdIOHandlerSocket.h"
+#include "net/IdWait.h"
 #include "platform/Streams.h"
 
 enum TIdMaxLineAction { maException, maSplit };
@@ -32,7 +33,15 @@ public:
     std::function<void(TIdTCPConnection& sender)> OnConnected;
     std::function<void(TIdTCPConnection& sender)> OnDisconnected;
 
+    // Runs every kWaitSliceMs while the connection waits for the peer, connecting or reading;
+    // it may raise to abandon the transfer. Without it a wait does not come back early.
+    std::function<void()> OnWaiting;
+
     int ReadTimeout = 0;  // milliseconds; 0 waits without limit
+    // One limit for a whole phase such as connecting and reading a response head: a wait
+    // still going on at that time ends with EIdConnectTimeout or EIdReadTimeout. Nothing
+    // clears it.
+    void SetDeadline(std::optional<TIdClock::time_point> deadline) { deadline_ = deadline; }
     // Bytes asked for in one receive and moved in one block; sizes below 1 mean the default
     // and sizes above kMaxRecvBufferSize that maximum.
     int RecvBufferSize = kDefaultRecvBufferSize;
@@ -80,6 +89,8 @@ public:
     TIdIOHandlerSocket* IOHandler() { return ioHandler_.get(); }
 
 protected:
+    // The limits of a wait of timeoutMs (negative: without limit) in the current phase.
+    TIdWaitLimits WaitLimits(int timeoutMs) const { return {timeoutMs, deadline_, OnWaiting}; }
     // Makes the socket handler ready for a new connection and clears the input side.
     TIdIOHandlerSocket& OpenIOHandler();
     void DoOnConnected();
@@ -88,6 +99,7 @@ private:
     bool SocketOpen() const;
     void CloseSocket();
     void DoOnDisconnected();
+    bool WaitUntilReadable(int timeoutMs);
     int ReceiveOnce();
     std::size_t ReceiveSize() const;
     void PresizeStream(TStream& stream, std::int64_t byteCount);
@@ -107,4 +119,5 @@ private:
     std::optional<std::string> writeBuffer_;
     int writeThreshold_ = -1;
     std::unique_ptr<TIdIOHandlerSocket> ioHandler_;
+    std::optional<TIdClock::time_point> deadline_;
 };

@@ -8,4 +8,6 @@ void ApplyUpdateSettings(TIdHTTP& http) {
     http.Request().UserAgent = "Mozilla/3.0 (compatible; marbelin-online";
     http.HandleRedirects = false;
     http.ProtocolVersion = pv1_1;
+    http.HeadTimeout = kUpdateTimeoutSeconds * 1000;
+    http.ReadTimeout = kUpdateTimeoutSeconds * 1000;
 }

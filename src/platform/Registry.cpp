@@ -12,12 +12,34 @@ namespace {
 constexpr const char* kSetDataFailed = "Fehler beim Setzen der Daten f\xFCr '%s'";
 constexpr const char* kInvalidDataType = "Ung\xFCltiger Datentyp f\xFCr '%s'";
 
-// A real folder (not a link to one elsewhere) that this process may use as `access` says.
-bool IsAccessibleKey(const std::filesystem::path& folder, int access = R_OK | W_OK | X_OK) {
-    std::error_code error;
-    return std::filesystem::symlink_status(folder, error).type() ==
-               std::filesystem::file_type::directory &&
-           ::access(folder.c_str(), access) == 0;
+// Walks from the root (which may be a link) down to a key's folder, creating missing levels
+// when asked. False as soon as a level below the root is no real folder: a link to a folder
+// elsewhere is never followed, so no key can be read, written or deleted outside its root.
+bool ReachKeyFolder(const std::filesystem::path& root, const std::filesystem::path& folder,
+                    bool create) {
+    std::filesystem::path walked = root;
+    if (create) {
+        std::error_code error;
+        std::filesystem::create_directories(root, error);
+    }
+    for (const std::filesystem::path& level : folder.lexically_relative(root)) {
+        walked /= level;
+        std::error_code error;
+        if (create) {
+            std::filesystem::create_directory(walked, error);
+        }
+        if (std::filesystem::symlink_status(walked, error).type() !=
+            std::filesystem::file_type::directory) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A key's folder, reached without a link, that this process may use as `access` says.
+bool IsAccessibleKey(const std::filesystem::path& root, const std::filesystem::path& folder,
+                     int access = R_OK | W_OK | X_OK) {
+    return ReachKeyFolder(root, folder, false) && ::access(folder.c_str(), access) == 0;
 }
 
 bool IsText(const std::string& type) {
@@ -55,10 +77,9 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
     CloseKey();
     const std::filesystem::path folder = KeyFolder(key);
     if (canCreate) {
-        std::error_code error;
-        std::filesystem::create_directories(folder, error);
+        ReachKeyFolder(RootFolder(root_), folder, true);
     }
-    if (!IsAccessibleKey(folder)) {
+    if (!IsAccessibleKey(RootFolder(root_), folder)) {
         return false;
     }
     current_ = folder;
@@ -68,7 +89,7 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
 bool TRegistry::OpenKeyReadOnly(const std::string& key) {
     CloseKey();
     const std::filesystem::path folder = KeyFolder(key);
-    if (!IsAccessibleKey(folder, R_OK | X_OK)) {
+    if (!IsAccessibleKey(RootFolder(root_), folder, R_OK | X_OK)) {
         return false;
     }
     current_ = folder;
@@ -98,7 +119,7 @@ void TRegistry::WriteString(const std::string& name, const std::string& value) {
 
 bool TRegistry::DeleteKey(const std::string& key) {
     const std::filesystem::path folder = KeyFolder(key);
-    if (folder == RootFolder(root_) || !IsAccessibleKey(folder)) {
+    if (folder == RootFolder(root_) || !IsAccessibleKey(RootFolder(root_), folder)) {
         return false;
     }
     // remove_all empties every sub-folder before removing it, and removes links themselves

@@ -76,6 +76,8 @@ enum class TFileMode {
 class TFileStream : public TStream {
 public:
     TFileStream(const std::string& fileName, TFileMode mode);
+    // Takes over a file opened for reading and writing; it is closed with the stream.
+    explicit TFileStream(int fd) : fd_(fd) {}
     ~TFileStream() override;
     TFileStream(const TFileStream&) = delete;
     TFileStream& operator=(const TFileStream&) = delete;
@@ -84,6 +86,8 @@ public:
     std::size_t Write(const void* buffer, std::size_t count) override;
     std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
     void SetSize(std::int64_t newSize) override;
+
+    int Handle() const { return fd_; }
 
 private:
     int fd_ = -1;

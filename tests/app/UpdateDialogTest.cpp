@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <csignal>
 
 #include <fstream>
@@ -22,7 +23,7 @@
 #include "controls/BitBtn.h"
 #include "db/CipherTestSupport.h"
 #include "db/DatabaseKey.h"
-#include "net/DatabaseUpdate.h"
+#include "db/DatabaseUpdate.h"
 #include "net/UpdateSettings.h"
 #include "platform/AnsiQt.h"
 #include "platform/Browser.h"
@@ -239,6 +240,26 @@ TEST_F(UpdateDialogTest, ClosingDuringTheTransferStopsItAndKeepsTheOldDatabase) 
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
+// A head that trickles in byte by byte never reaches the body's progress events.
+TEST_F(UpdateDialogTest, ClosingDuringASlowHeadEndsTheTransferWithinASecond) {
+    ScriptedServer server;
+    server.ReceiveUntil("\r\n\r\n").Send("HTTP/1.1 200 OK\r\n");
+    for (int byte = 0; byte < 100; ++byte) {
+        server.Pause(100).Send("X");
+    }
+    std::chrono::steady_clock::time_point closed;
+    QTimer::singleShot(300, form.get(), [&] {
+        closed = std::chrono::steady_clock::now();
+        dialog->close();
+    });
+    Download(server);
+    EXPECT_LT(std::chrono::steady_clock::now() - closed, std::chrono::seconds(1));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(DatabaseBytes(), oldBytes);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
 TEST_F(UpdateDialogTest, ProcessKilledMidDownloadLeavesTheOldDatabaseLoadable) {
     const std::string body = Encipher(std::string(100000, 'n'), BuildDatabaseKey());
     ScriptedServer server;
@@ -265,4 +286,9 @@ TEST_F(UpdateDialogTest, ProcessKilledMidDownloadLeavesTheOldDatabaseLoadable) {
     EXPECT_EQ(DatabaseBytes(), oldBytes);
     OpenWindow();
     EXPECT_EQ(Lines(form->ExtensionList), TLines{"old;Old;Old;Win"});
+    // The next update, even one that fails, clears away the killed one's temporary file.
+    EXPECT_EQ(FilesInFolder(), 2u);
+    EXPECT_THROW(ReceiveDatabaseFile(DatabasePath(), [](TStream&) { throw EWriteError("x"); }),
+                 EWriteError);
+    EXPECT_EQ(FilesInFolder(), 1u);
 }

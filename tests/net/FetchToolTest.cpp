@@ -3,12 +3,15 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "FetchCommand.h"
 #include "ScriptedServer.h"
+#include "db/CipherTestSupport.h"
+#include "db/DatabaseKey.h"
 #include "support/RowName.h"
 
 namespace {
@@ -56,38 +59,80 @@ protected:
 
 struct FetchRow {
     const char* name;
+    std::string option;  // one option before URL and FILE, or none
     std::string response;
-    int exitCode;
-    std::string file;     // the target afterwards
-    std::string printed;  // the output's first line
-    std::string complaint;
+    std::string file;   // the target afterwards
+    std::string cause;  // what the complaint names; empty: success and no complaint
 };
 
 class FetchResponses : public FetchRun, public testing::WithParamInterface<FetchRow> {};
 
-TEST_P(FetchResponses, ReplaceTheFileOnlyWithACompleteBody) {
+TEST_P(FetchResponses, ReplaceTheFileOnlyWithACompleteBodyWithinTheLimits) {
+    const FetchRow& row = GetParam();
     ScriptedServer server;
-    server.ReceiveUntil("\r\n\r\n").Send(GetParam().response).Close().Start();
-    const std::string url = "http://127.0.0.1:" + std::to_string(server.Port()) + "/f";
-    EXPECT_EQ(Run({url, target}), GetParam().exitCode);
-    EXPECT_EQ(FileText(target), GetParam().file);
-    EXPECT_EQ(printed.substr(0, printed.find('\n') + 1), GetParam().printed);
-    EXPECT_EQ(complaint, GetParam().complaint);
+    server.ReceiveUntil("\r\n\r\n").Send(row.response).Close().Start();
+    std::vector<std::string> arguments{"http://127.0.0.1:" + std::to_string(server.Port()), target};
+    if (!row.option.empty()) {
+        arguments.insert(arguments.begin(), row.option);
+    }
+    EXPECT_EQ(Run(arguments), row.cause.empty() ? 0 : 1);
+    EXPECT_EQ(FileText(target), row.file);
+    EXPECT_EQ(printed.rfind("HTTP/1.", 0), 0u);
+    EXPECT_EQ(complaint.empty(), row.cause.empty());
+    EXPECT_NE(complaint.find(row.cause), std::string::npos) << complaint;
 }
+
+std::string Ok(const std::string& body) {
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+}
+
+const std::string kDatabase = Encipher(".a;A;Ap;Win\r\n", BuildDatabaseKey());
 
 INSTANTIATE_TEST_SUITE_P(
     Tool, FetchResponses,
     testing::Values(
-        FetchRow{"CompleteBody", "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello", 0, "hello",
-                 "HTTP/1.1 200 OK\n", ""},
-        FetchRow{"NotFound", "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone", 1, "old",
-                 "HTTP/1.1 404 Not Found\n",
-                 "lumbrafix-fetch: EIdHTTPProtocolException: HTTP/1.1 404 Not Found\n"},
-        FetchRow{"EarlyEnd", "HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nhello", 1, "old",
-                 "HTTP/1.1 200 OK\n",
-                 "lumbrafix-fetch: EIdHTTPInvalidResponse: Die Verbindung wurde vor dem Ende "
-                 "der Daten geschlossen.\n"}),
+        FetchRow{"CompleteBody", "", Ok("hello"), "hello", ""},
+        FetchRow{"NotFound", "", "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone", "old",
+                 "the server answered HTTP/1.1 404 Not Found"},
+        FetchRow{"EarlyEnd", "", "HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nhello", "old",
+                 "the response is no valid HTTP"},
+        FetchRow{"LengthBeyondTheLimit", "--max-size=4", Ok("hello"), "old",
+                 "larger than the limit of 4 bytes"},
+        FetchRow{"BodyUntilCloseBeyondTheLimit", "--max-size=4", "HTTP/1.0 200 OK\r\n\r\nhello",
+                 "old", "larger than the limit of 4 bytes"},
+        FetchRow{"BodyAtTheLimit", "--max-size=5", Ok("hello"), "hello", ""},
+        FetchRow{"DatabaseWanted", "--database", Ok(kDatabase), kDatabase, ""},
+        FetchRow{"HtmlPageForADatabase", "--database", Ok("<html><body>Login</body></html>\n"),
+                 "old", "no Lumbrafix database"}),
     RowName());
+
+// A head that trickles in and a body that stalls are each cut at the time-out.
+TEST_F(FetchRun, TimeoutEndsASlowHeadAndASilentBody) {
+    ScriptedServer slowHead;
+    slowHead.ReceiveUntil("\r\n\r\n").Send("HTTP/1.1 200 OK\r\n");
+    for (int byte = 0; byte < 40; ++byte) {
+        slowHead.Pause(100).Send("X");
+    }
+    slowHead.Start();
+    EXPECT_EQ(
+        Run({"--timeout", "1", "http://127.0.0.1:" + std::to_string(slowHead.Port()), target}), 1);
+    EXPECT_NE(complaint.find("no response head within 1 seconds"), std::string::npos);
+
+    ScriptedServer silentBody;
+    silentBody.ReceiveUntil("\r\n\r\n").Send(Ok("hello").substr(0, 40)).WaitForRelease().Start();
+    EXPECT_EQ(Run({"--timeout=1", "http://127.0.0.1:" + std::to_string(silentBody.Port()), target}),
+              1);
+    silentBody.Release();
+    EXPECT_NE(complaint.find("the server sent nothing for 1 seconds"), std::string::npos);
+    EXPECT_EQ(FileText(target), "old");
+}
+
+TEST_F(FetchRun, ResetConnectionIsNamed) {
+    ScriptedServer server;
+    server.ReceiveUntil("\r\n\r\n").Reset().Start();
+    EXPECT_EQ(Run({"http://127.0.0.1:" + std::to_string(server.Port()), target}), 1);
+    EXPECT_NE(complaint.find("the server reset the connection"), std::string::npos) << complaint;
+}
 
 TEST_F(FetchRun, VerbosePrintsStatusAndWorkAsTheyHappen) {
     ScriptedServer server;
@@ -100,9 +145,13 @@ TEST_F(FetchRun, VerbosePrintsStatusAndWorkAsTheyHappen) {
 }
 
 TEST_F(FetchRun, WrongUsageExitsWith2AndHelpWith0) {
-    EXPECT_EQ(Run({"only-one"}), 2);
-    EXPECT_NE(complaint.find("--help"), std::string::npos);
-    EXPECT_EQ(Run({"--help"}), 0);
+    for (const char* line : {"only-one", "u f extra", "--timeout 0 u f", "--timeout=86401 u f",
+                             "--max-size -1 u f", "u f --max-size", "--unknown u f"}) {
+        std::istringstream words(line);
+        EXPECT_EQ(Run({std::istream_iterator<std::string>(words), {}}), 2) << line;
+        EXPECT_NE(complaint.find("--help"), std::string::npos);
+    }
+    EXPECT_EQ(Run({"u", "--help", "--timeout=x"}), 0);
     EXPECT_EQ(printed.rfind("Usage: lumbrafix-fetch", 0), 0u);
 }
 

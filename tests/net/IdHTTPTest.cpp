@@ -159,7 +159,29 @@ const auto kShortResponses = testing::Values(
     ResponseRow{"ChunkSizeBeyond64Bits", Reply("200 OK", kChunked, "10000000000000000\r\n"),
                 "invalid", "", ""},
     ResponseRow{"ContentLengthBeyond64Bits",
-                Reply("200 OK", "Content-Length: 9223372036854775808\r\n", ""), "invalid", "", ""});
+                Reply("200 OK", "Content-Length: 9223372036854775808\r\n", ""), "invalid", "", ""},
+    ResponseRow{"ChunkedInCapitals",
+                Reply("200 OK", "Transfer-Encoding: Chunked\r\n", "2\r\nok\r\n0\r\n\r\n"), "", "ok",
+                "begin 2, work 2, end"},
+    ResponseRow{"ChunkedWinsOverLength",
+                Reply("200 OK", "Content-Length: 2\r\n" + kChunked, "5\r\nhello\r\n0\r\n\r\n"), "",
+                "hello", "begin 5, work 5, end"},
+    ResponseRow{"OtherCodingReadUntilClose",
+                Reply("200 OK", "Transfer-Encoding: gzip\r\nContent-Length: 2\r\n", "hello"), "",
+                "hello", "begin 0, work 5, end"},
+    ResponseRow{"EqualLengthsRepeated",
+                Reply("200 OK", "Content-Length: 2, 2\r\nContent-Length: 2\r\n", "ok"), "", "ok",
+                "begin 2, work 2, end"},
+    ResponseRow{"DifferentLengths",
+                Reply("200 OK", "Content-Length: 2\r\nContent-Length: 5\r\n", "hello"), "invalid",
+                "", ""},
+    ResponseRow{"ChunkLongerThanItsSize", Reply("200 OK", kChunked, "2\r\nhello\r\n0\r\n\r\n"),
+                "invalid", "he", "begin 2, work 2, end"},
+    ResponseRow{"TrailerAfterTheLastChunk",
+                Reply("200 OK", kChunked, "2\r\nok\r\n0\r\nX-Sum: 1\r\n\r\n"), "", "ok",
+                "begin 2, work 2, end"},
+    ResponseRow{"EarlyEndInsideTheTrailer", Reply("200 OK", kChunked, "2\r\nok\r\n0\r\nX-Su"),
+                "invalid", "ok", "begin 2, work 2, end"});
 
 INSTANTIATE_TEST_SUITE_P(Get, Responses, kShortResponses, RowName());
 INSTANTIATE_TEST_SUITE_P(Get, ShortResponses, kShortResponses, RowName());
@@ -223,6 +245,27 @@ TEST_F(HttpGet, CookiesOfOneResponseGoWithTheNextRequestOverTheSameConnection) {
     server.Join();
     const std::string second = server.Received().substr(server.Received().find(kEndOfHead) + 4);
     EXPECT_NE(second.find("marbelin-online\r\nCookie: id=42\r\n\r\n"), std::string::npos) << second;
+}
+
+TEST_F(HttpGet, ChunkedResponseWithATrailerLeavesTheConnectionInStep) {
+    server.ReceiveUntil(kEndOfHead)
+        .Send(Reply("200 OK", kChunked, "1\r\na\r\n0\r\nX-Sum: 1\r\n\r\n"))
+        .ReceiveUntil(kEndOfHead)
+        .Send(Reply("200 OK", "Content-Length: 1\r\n", "b"))
+        .Start();
+    EXPECT_EQ(Get(), "");
+    EXPECT_EQ(Get(), "");
+    EXPECT_EQ(StreamText(body), "ab");
+}
+
+TEST_F(HttpGet, AnotherServerIsNotAskedOverTheOpenConnection) {
+    ScriptedServer other;
+    for (ScriptedServer* each : {&server, &other}) {
+        each->ReceiveUntil(kEndOfHead).Send(Reply("200 OK", "Content-Length: 1\r\n", "x")).Start();
+    }
+    EXPECT_EQ(Get(), "");
+    EXPECT_EQ(Outcome([&] { http.Get(LocalUrl(other.Port()), body); }), "");
+    EXPECT_EQ(other.Received().rfind("GET ", 0), 0u);
 }
 
 TEST_F(HttpGet, ConnectionCloseEndsTheConnection) {

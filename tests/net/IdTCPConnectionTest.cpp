@@ -291,6 +291,8 @@ TEST_F(TcpConnection, ReadTimeoutRaisesWhenNothingArrives) {
     EXPECT_THROW(client.ReadLn(), EIdReadTimeout);
     EXPECT_EQ(client.ReadLn("\n", 20), "");  // an explicit time-out answers instead
     EXPECT_TRUE(client.ReadLnTimedOut());
+    EXPECT_EQ(client.ReadLn("\n", 0), "");  // 0 asks once
+    EXPECT_TRUE(client.ReadLnTimedOut());
     server.Release();
     client.ReadTimeout = 0;  // waits without limit
     EXPECT_EQ(client.ReadLn(), "late");

@@ -12,6 +12,10 @@
 
 namespace {
 
+// No wait of the server outlasts this: a client that never connects, never sends or is never
+// released gets a closed connection instead, so a test fails instead of hanging.
+constexpr int kLongestWaitMs = 20000;
+
 void CloseIfOpen(int& fd) {
     if (fd >= 0) {
         ::close(fd);
@@ -106,7 +110,7 @@ bool ScriptedServer::WaitReadable(int fd, int timeoutMs) {
 }
 
 void ScriptedServer::Run() {
-    if (!WaitReadable(listener_, -1)) {
+    if (!WaitReadable(listener_, kLongestWaitMs)) {
         return;
     }
     connection_ = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
@@ -138,7 +142,7 @@ void ScriptedServer::RunStep(const Step& step) {
             ReceiveUntilMarker(step.bytes);
             break;
         case Step::kWaitForRelease:
-            if (WaitReadable(releasePipe_[0], -1)) {
+            if (WaitReadable(releasePipe_[0], kLongestWaitMs)) {
                 char go;
                 (void)!::read(releasePipe_[0], &go, 1);
             }
@@ -161,7 +165,8 @@ void ScriptedServer::ReceiveUntilMarker(const std::string& marker) {
                 return;
             }
         }
-        if (!WaitReadable(connection_, -1)) {
+        if (!WaitReadable(connection_, kLongestWaitMs)) {
+            CloseConnection(false);
             return;
         }
         const ssize_t n = ::recv(connection_, chunk, sizeof chunk, 0);

@@ -10,7 +10,7 @@
 // A TCP server on 127.0.0.1 at an ephemeral port that serves one connection by a script:
 // it sends given bytes, pauses, reads what the client sends, and closes when told. Tests
 // build the script, call Start(), and talk to Port(). Destroying the server ends a script
-// that is still waiting and closes everything.
+// that is still waiting and closes everything; no wait of the script lasts beyond 20 seconds.
 class ScriptedServer {
 public:
     ScriptedServer();

@@ -123,6 +123,20 @@ TEST_F(RegistryTest, AKeyThatLinksElsewhereIsNotOpenedEvenForReading) {
     EXPECT_FALSE(registry.OpenKeyReadOnly("Software\\Lumbrafix"));
 }
 
+TEST_F(RegistryTest, KeyBehindALinkedFolderAndTheRootAreRefused) {
+    const fs::path elsewhere = RootFolder(HKEY_CURRENT_USER) / "elsewhere";
+    fs::create_directories(elsewhere / "Lumbrafix");
+    fs::create_directory_symlink(elsewhere, RootFolder(HKEY_CURRENT_USER) / "Software");
+    TRegistry registry;
+    EXPECT_FALSE(registry.OpenKey("Software\\Lumbrafix", true));
+    EXPECT_FALSE(registry.OpenKey("Software\\Other", true));
+    EXPECT_FALSE(fs::exists(elsewhere / "Other"));
+    EXPECT_FALSE(registry.DeleteKey("Software\\Lumbrafix"));
+    EXPECT_TRUE(fs::exists(elsewhere / "Lumbrafix"));
+    EXPECT_FALSE(registry.DeleteKey("\\"));
+    EXPECT_TRUE(fs::exists(elsewhere));
+}
+
 TEST_F(RegistryTest, UnreachableMachineFolderRefusesEveryKey) {
     folders.RefuseMachineFolder();
     TRegistry registry(HKEY_LOCAL_MACHINE);

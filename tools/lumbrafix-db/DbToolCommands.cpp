@@ -4,14 +4,11 @@
 
 #include "DatabaseBuilder.h"
 #include "db/BfBlock.h"
-#include "db/ExtensionDatabase.h"
 #include "platform/ReplaceFile.h"
 #include "platform/Streams.h"
 #include "text/AnsiCodePage.h"
 
 namespace {
-
-constexpr std::int64_t kBlockSize = 8;
 
 // `in`, from its current position, enciphered or deciphered, replaces `output`.
 void ConvertStream(TStream& in, const std::string& output, const CipherKey16& key,
@@ -34,14 +31,6 @@ void ConvertFile(const std::string& input, const std::string& output, const Ciph
     ConvertStream(in, output, key, direction);
 }
 
-int FinalCount(TStream& file, std::int64_t size, const CipherKey16& key) {
-    BfBlock last{};
-    file.SetPosition(size - kBlockSize);
-    file.ReadBuffer(last.data(), last.size());
-    BfCryptBlock(BfExpandKey(key), last, BfDirection::Decipher);
-    return last[7];
-}
-
 template <typename Reader>
 auto ReadSourceFile(const std::string& path, Reader read) {
     std::ifstream in(path, std::ios::binary);
@@ -61,10 +50,6 @@ DatabaseSources ReadBuildSources(const DatabaseBuildSources& files) {
     sources.registries.push_back(
         ReadSourceFile(files.mimeTypes, [](std::istream& in, auto&) { return ReadMimeTypes(in); }));
     return sources;
-}
-
-DatabaseCheck Malformed(std::string problem) {
-    return {false, std::move(problem), 0};
 }
 
 }  // namespace
@@ -91,21 +76,7 @@ std::size_t BuildDatabaseFile(const DatabaseBuildSources& sources, const std::st
     return lines.size();
 }
 
-DatabaseCheck CheckDatabaseFile(const std::string& file, const CipherKey16& key) {
+DatabaseVerdict CheckDatabaseFile(const std::string& file, const CipherKey16& key) {
     TFileStream stream(file, TFileMode::fmOpenReadExclusive);
-    const std::int64_t size = stream.Size();
-    if (size < kBlockSize) {
-        return Malformed(FormatMessage("shorter than one 8-byte block (%lld bytes)",
-                                       static_cast<long long>(size)));
-    }
-    if (size % kBlockSize != 0) {
-        return Malformed(FormatMessage("%lld byte(s) behind the last whole 8-byte block",
-                                       static_cast<long long>(size % kBlockSize)));
-    }
-    const int count = FinalCount(stream, size, key);
-    if (count > 7) {
-        return Malformed(FormatMessage("the final block's count is %d, not 0 to 7", count));
-    }
-    stream.SetPosition(0);
-    return {true, "", ReadExtensionLines(stream, key).size()};
+    return CheckDatabase(stream, key);
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "db/DatabaseCheck.h"
 #include "db/LbCipher.h"
 
 // The work of lumbrafix-db's commands, on files. Failures raise exceptions rooted in
@@ -26,12 +27,5 @@ struct DatabaseBuildSources {
 std::size_t BuildDatabaseFile(const DatabaseBuildSources& sources, const std::string& output,
                               const CipherKey16& key);
 
-struct DatabaseCheck {
-    bool wellFormed = false;
-    std::string problem;    // why not, when not well-formed
-    std::size_t lines = 0;  // the lines the program would load, when well-formed
-};
-
-// Whether FILE is a well-formed database: at least one block, whole blocks only, and a final
-// count of 0 to 7 under `key`.
-DatabaseCheck CheckDatabaseFile(const std::string& file, const CipherKey16& key);
+// Whether FILE is a database the program loads (see CheckDatabase).
+DatabaseVerdict CheckDatabaseFile(const std::string& file, const CipherKey16& key);

@@ -15,10 +15,10 @@ constexpr int kExitData = 1;
 constexpr int kExitUsage = 2;
 
 int RunCheck(const DbToolCommand& command) {
-    const DatabaseCheck check = CheckDatabaseFile(command.input, command.key);
-    if (!check.wellFormed) {
+    const DatabaseVerdict check = CheckDatabaseFile(command.input, command.key);
+    if (!check.loadable) {
         std::printf("%s: not a well-formed database: %s\n", command.input.c_str(),
-                    check.problem.c_str());
+                    check.reason.c_str());
         return kExitData;
     }
     std::printf("%s: well-formed database, %zu line(s)\n", command.input.c_str(), check.lines);

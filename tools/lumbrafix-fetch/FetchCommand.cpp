@@ -1,57 +1,32 @@
 #include "FetchCommand.h"
 
-#include <cxxabi.h>
-
-#include <cstdlib>
-#include <memory>
-#include <typeinfo>
-
-#include "net/IdException.h"
+#include "FetchArguments.h"
+#include "FetchFailure.h"
+#include "db/DatabaseUpdate.h"
 #include "net/IdHTTP.h"
 #include "net/UpdateSettings.h"
+#include "platform/BoundedStream.h"
 #include "platform/ReplaceFile.h"
 #include "text/AnsiCodePage.h"
 
 const char* const kFetchHelp =
-    "Usage: lumbrafix-fetch [-v] URL FILE\n"
+    "Usage: lumbrafix-fetch [--timeout SECONDS] [--max-size BYTES] [--database] [-v] URL FILE\n"
     "Fetches URL over HTTP the way the database update does (same request lines, no\n"
     "redirects) and writes the body to FILE. FILE changes only when the whole body\n"
     "arrived; on any failure it stays as it was.\n"
     "\n"
-    "  -v       also print status texts and progress (work) events as they happen\n"
-    "  --help   print this help\n"
+    "  --timeout SECONDS  limit for connecting and receiving the response head together,\n"
+    "                     and for a silence during the body (default 30)\n"
+    "  --max-size BYTES   refuse a body larger than this, before FILE grows past it\n"
+    "                     (default 67108864, 64 MiB)\n"
+    "  --database         write FILE only when the body is a database Lumbrafix loads\n"
+    "  -v                 also print status texts and progress (work) events as they happen\n"
+    "  --help             print this help\n"
     "\n"
-    "Prints the status line. Exit status: 0 done, 1 the fetch failed, 2 wrong usage.\n";
+    "Prints the status line; a failure is told on standard error with its cause.\n"
+    "Exit status: 0 done, 1 the fetch failed, 2 wrong usage.\n";
 
 namespace {
-
-struct FetchArguments {
-    bool help = false;
-    bool verbose = false;
-    std::vector<std::string> operands;
-};
-
-FetchArguments ParseArguments(const std::vector<std::string>& arguments) {
-    FetchArguments parsed;
-    for (const std::string& argument : arguments) {
-        if (argument == "--help" || argument == "-h") {
-            parsed.help = true;
-        } else if (argument == "-v" || argument == "--verbose") {
-            parsed.verbose = true;
-        } else {
-            parsed.operands.push_back(argument);
-        }
-    }
-    return parsed;
-}
-
-// The class name of an error as the program declares it, e.g. "EIdHTTPProtocolException".
-std::string ClassName(const std::exception& error) {
-    int status = 0;
-    const std::unique_ptr<char, decltype(&std::free)> name(
-        abi::__cxa_demangle(typeid(error).name(), nullptr, nullptr, &status), std::free);
-    return status == 0 ? name.get() : typeid(error).name();
-}
 
 void PrintEvents(TIdHTTP& http, std::FILE* out) {
     http.OnStatus = [out](TIdComponent&, TIdStatus, const std::string& text) {
@@ -70,24 +45,50 @@ void PrintEvents(TIdHTTP& http, std::FILE* out) {
     };
 }
 
-int Fetch(const std::string& url, const std::string& file, bool verbose, std::FILE* out,
-          std::FILE* err) {
+// Notes when the first body begins, for telling a late head from a silent body.
+void WatchForTheBody(TIdHTTP& http, FetchContext& context) {
+    http.OnWorkBegin = [&context, print = http.OnWorkBegin](TIdComponent& sender, TWorkMode mode,
+                                                            std::int64_t maximum) {
+        context.bodyStarted = true;
+        if (print) {
+            print(sender, mode, maximum);
+        }
+    };
+}
+
+void FetchInto(TIdHTTP& http, const FetchArguments& arguments) {
+    const auto transfer = [&](TStream& destination) {
+        TBoundedStream bounded(destination, arguments.maxSize);
+        http.Get(arguments.url, bounded);
+    };
+    if (arguments.database) {
+        ReceiveDatabaseFile(arguments.file, transfer);
+    } else {
+        ReplaceFile(arguments.file, transfer);
+    }
+}
+
+int Fetch(const FetchArguments& arguments, std::FILE* out, std::FILE* err) {
     TIdHTTP http;
     ApplyUpdateSettings(http);
-    if (verbose) {
+    http.ReadTimeout = arguments.timeoutSeconds * 1000;
+    http.HeadTimeout = arguments.timeoutSeconds * 1000;
+    if (arguments.verbose) {
         PrintEvents(http, out);
     }
+    FetchContext context{arguments.timeoutSeconds, false};
+    WatchForTheBody(http, context);
     try {
-        ReplaceFile(file, [&](TStream& destination) { http.Get(url, destination); });
+        FetchInto(http, arguments);
         std::fprintf(out, "%s\n", AnsiToUtf8(http.ResponseText()).c_str());
         http.Disconnect();
         return kFetchOk;
-    } catch (const Exception& error) {
+    } catch (const std::exception& error) {
         if (!http.ResponseText().empty()) {
             std::fprintf(out, "%s\n", AnsiToUtf8(http.ResponseText()).c_str());
         }
-        std::fprintf(err, "lumbrafix-fetch: %s: %s\n", ClassName(error).c_str(),
-                     AnsiToUtf8(error.Message()).c_str());
+        std::fprintf(err, "lumbrafix-fetch: %s; %s is unchanged\n",
+                     DescribeFetchFailure(error, context).c_str(), arguments.file.c_str());
         http.Disconnect();
         return kFetchFailed;
     }
@@ -96,15 +97,17 @@ int Fetch(const std::string& url, const std::string& file, bool verbose, std::FI
 }  // namespace
 
 int RunFetch(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err) {
-    const FetchArguments parsed = ParseArguments(arguments);
+    FetchArguments parsed;
+    try {
+        parsed = ParseFetchArguments(arguments);
+    } catch (const EFetchUsage& error) {
+        std::fprintf(err, "lumbrafix-fetch: %s\nTry 'lumbrafix-fetch --help'.\n",
+                     error.Message().c_str());
+        return kFetchWrongUsage;
+    }
     if (parsed.help) {
         std::fputs(kFetchHelp, out);
         return kFetchOk;
     }
-    if (parsed.operands.size() != 2) {
-        std::fprintf(err,
-                     "lumbrafix-fetch: expected URL and FILE\nTry 'lumbrafix-fetch --help'.\n");
-        return kFetchWrongUsage;
-    }
-    return Fetch(parsed.operands[0], parsed.operands[1], parsed.verbose, out, err);
+    return Fetch(parsed, out, err);
 }
