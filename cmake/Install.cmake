@@ -13,18 +13,22 @@ set(LUMBRAFIX_ICON_SIZES 16 32 48 64 128 256)
 install(TARGETS lumbrafix RUNTIME DESTINATION .)
 # The command-line download, with which an administrator updates the installed database.
 install(TARGETS lumbrafix-fetch RUNTIME DESTINATION .)
+# The terminal lookup, beside the database it reads like the window.
+install(TARGETS lumbrafix-lookup RUNTIME DESTINATION .)
 install(FILES ${LUMBRAFIX_DATABASE_FILE} DESTINATION .
     PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
-# The launcher: a relative link to the real program, which finds its database through its
-# own real path, not through the link. It is made at install time, because CPack installs
-# under a prefix of its own.
-install(CODE "
-    set(bin \"${LUMBRAFIX_SYSTEM_PREFIX}/bin\")
-    file(RELATIVE_PATH target \"\${bin}\" \"\${CMAKE_INSTALL_PREFIX}/lumbrafix\")
-    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${bin}\")
-    message(STATUS \"Linking: \$ENV{DESTDIR}\${bin}/lumbrafix -> \${target}\")
-    file(CREATE_LINK \"\${target}\" \"\$ENV{DESTDIR}\${bin}/lumbrafix\" SYMBOLIC)")
+# The launchers of the window and of the lookup: relative links to the real programs, which
+# find their database through their own real path, not through the link. They are made at
+# install time, because CPack installs under a prefix of its own.
+foreach(program lumbrafix lumbrafix-lookup)
+    install(CODE "
+        set(bin \"${LUMBRAFIX_SYSTEM_PREFIX}/bin\")
+        file(RELATIVE_PATH target \"\${bin}\" \"\${CMAKE_INSTALL_PREFIX}/${program}\")
+        file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${bin}\")
+        message(STATUS \"Linking: \$ENV{DESTDIR}\${bin}/${program} -> \${target}\")
+        file(CREATE_LINK \"\${target}\" \"\$ENV{DESTDIR}\${bin}/${program}\" SYMBOLIC)")
+endforeach()
 
 set(lumbrafix_resources ${PROJECT_SOURCE_DIR}/src/resources)
 install(FILES ${lumbrafix_resources}/desktop/lumbrafix.desktop
@@ -55,16 +59,17 @@ add_custom_command(OUTPUT ${lumbrafix_copyright}
             ${PROJECT_SOURCE_DIR}/cmake/JoinCopyright.cmake
     VERBATIM)
 # The changelog and the manual page, compressed as Debian wants them.
-foreach(doc changelog lumbrafix.1)
+foreach(doc changelog lumbrafix.1 lumbrafix-lookup.1)
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/doc/${doc}.gz
         COMMAND gzip -9 -n -c ${lumbrafix_resources}/desktop/${doc} > ${CMAKE_BINARY_DIR}/doc/${doc}.gz
         DEPENDS ${lumbrafix_resources}/desktop/${doc})
 endforeach()
 add_custom_target(lumbrafix_doc ALL DEPENDS ${lumbrafix_copyright}
-    ${CMAKE_BINARY_DIR}/doc/changelog.gz ${CMAKE_BINARY_DIR}/doc/lumbrafix.1.gz)
+    ${CMAKE_BINARY_DIR}/doc/changelog.gz ${CMAKE_BINARY_DIR}/doc/lumbrafix.1.gz
+    ${CMAKE_BINARY_DIR}/doc/lumbrafix-lookup.1.gz)
 install(FILES ${lumbrafix_copyright} ${CMAKE_BINARY_DIR}/doc/changelog.gz
     DESTINATION ${LUMBRAFIX_SYSTEM_PREFIX}/share/doc/lumbrafix)
-install(FILES ${CMAKE_BINARY_DIR}/doc/lumbrafix.1.gz
+install(FILES ${CMAKE_BINARY_DIR}/doc/lumbrafix.1.gz ${CMAKE_BINARY_DIR}/doc/lumbrafix-lookup.1.gz
     DESTINATION ${LUMBRAFIX_SYSTEM_PREFIX}/share/man/man1)
 
 install(DIRECTORY DESTINATION ${LUMBRAFIX_MACHINE_DIR})

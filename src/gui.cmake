@@ -2,13 +2,15 @@
 add_library(lumbrafix_gui STATIC)
 set_target_properties(lumbrafix_gui PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(lumbrafix_gui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(lumbrafix_gui PUBLIC lumbrafix_core Qt6::Widgets)
+target_link_libraries(lumbrafix_gui PUBLIC lumbrafix_core lumbrafix_lookup Qt6::Widgets)
 
 target_sources(lumbrafix_gui PRIVATE
     app/CommandLine.cpp
     app/ProgramArguments.cpp
     app/DialogFrame.cpp
     app/DialogFrame.h
+    app/fFileInfo.cpp
+    app/fFileInfo.h
     app/SearchMain.cpp
     app/SearchMain.h
     app/SearchMainDatabase.cpp

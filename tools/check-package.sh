@@ -7,12 +7,15 @@ set -euo pipefail
 deb=$(realpath "$1")
 
 expected="/usr/bin/lumbrafix -> ../lib/lumbrafix/lumbrafix
+/usr/bin/lumbrafix-lookup -> ../lib/lumbrafix/lumbrafix-lookup
+/usr/lib/lumbrafix/lumbrafix-lookup
 /usr/lib/lumbrafix/lumbrafix
 /usr/lib/lumbrafix/marbelin_ext.txt
 /usr/share/applications/lumbrafix.desktop
 /usr/share/doc/lumbrafix/changelog.gz
 /usr/share/doc/lumbrafix/copyright
 /usr/share/man/man1/lumbrafix.1.gz
+/usr/share/man/man1/lumbrafix-lookup.1.gz
 /usr/share/metainfo/de.marbelin_online.lumbrafix.metainfo.xml
 /var/lib/lumbrafix/"
 if [ -x "$(dirname "$deb")/tools/lumbrafix-fetch/lumbrafix-fetch" ]; then
@@ -30,6 +33,10 @@ if ! diff <(sort <<<"$expected") <(sort <<<"$actual"); then
 fi
 grep -q "libqt6widgets6" <(dpkg-deb -f "$deb" Depends) ||
     { echo "check-package: Depends lacks Qt: $(dpkg-deb -f "$deb" Depends)" >&2; exit 1; }
+for library in libmagic1 libglib2.0-0; do
+    grep -q "$library" <(dpkg-deb -f "$deb" Depends) ||
+        { echo "check-package: Depends lacks $library: $(dpkg-deb -f "$deb" Depends)" >&2; exit 1; }
+done
 grep -q "MIT\|Expat" <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/lumbrafix/copyright) ||
     { echo "check-package: the copyright file lacks the mime-types-data notice" >&2; exit 1; }
 
@@ -51,11 +58,13 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq "$deb" >/dev/null
 trap 'apt-get purge -y -qq lumbrafix >/dev/null 2>&1 || true' EXIT
 [ "$(readlink -f /usr/bin/lumbrafix)" = /usr/lib/lumbrafix/lumbrafix ]
+# The lookup runs from PATH without a display and finds the installed database.
+lumbrafix-lookup .pdf >/dev/null
 [ -s /usr/lib/lumbrafix/marbelin_ext.txt ] && [ -d /var/lib/lumbrafix ]
 touch /var/lib/lumbrafix/settings-written-by-the-program
 apt-get purge -y -qq lumbrafix >/dev/null
 trap - EXIT
-for path in /usr/bin/lumbrafix /usr/lib/lumbrafix /var/lib/lumbrafix /usr/share/doc/lumbrafix; do
+for path in /usr/bin/lumbrafix /usr/bin/lumbrafix-lookup /usr/lib/lumbrafix /var/lib/lumbrafix /usr/share/doc/lumbrafix; do
     if [ -e "$path" ] || [ -L "$path" ]; then
         echo "check-package: $path is left after purging" >&2
         exit 1

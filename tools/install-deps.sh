@@ -10,6 +10,8 @@ packages=(
     build-essential cmake ninja-build pkg-config   # compiler and build tools
     qt6-base-dev libgl-dev libxkbcommon-dev        # Qt 6 Widgets for the windows
     libjpeg62-turbo-dev                            # decoding the product picture
+    libmagic-dev                                   # a file's type from its content
+    libglib2.0-dev                                 # GIO: the desktop's applications for a type
     fonts-liberation fonts-comic-neue              # stand-ins for the designed fonts
     media-types ruby-mime-types-data               # MIME registries the database is built from
     nlohmann-json3-dev                             # reading mime-types.json

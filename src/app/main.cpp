@@ -5,6 +5,7 @@
 #include "app/ProgramArguments.h"
 #include "app/SearchMain.h"
 #include "app/Startup.h"
+#include "app/fFileInfo.h"
 #include "platform/Application.h"
 
 int main(int argc, char** argv) {
@@ -24,7 +25,9 @@ int main(int argc, char** argv) {
     form->show();
     // "lumbrafix FILE", as the file managers' context-menu entry starts it.
     if (!arguments.file.empty()) {
-        form->LookUpExtensionOf(QFile::decodeName(arguments.file.c_str()));
+        const QString file = QFile::decodeName(arguments.file.c_str());
+        form->LookUpExtensionOf(file);
+        OpenFileWindow(*form, file);
     }
     return TApplication::exec();
 }

@@ -1,8 +1,11 @@
 #include "controls/Ezhitstg_Ext.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "controls/BitBtn.h"
 
@@ -156,7 +159,31 @@ void TEzHitGrid::SelectFromSecondHit() {
     SetSelection(TGridRect{1, 2, ColCount() - 1, RowCount() - 1});
 }
 
+QString TEzHitGrid::RowAsText(int row) const {
+    QStringList cells;
+    for (int col = 0; col < ColCount(); ++col) {
+        cells << Cells(col, row);
+    }
+    return cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+}
+
+QString TEzHitGrid::SelectedRowsAsText() const {
+    // The selection always lies inside the grid; row 0 is the header, never a hit.
+    const TGridRect selection = Selection();
+    QString text;
+    for (int row = std::max(selection.Top, 1); row <= selection.Bottom; ++row) {
+        text += RowAsText(row);
+    }
+    return text.isEmpty() ? text : RowAsText(0) + text;
+}
+
 void TEzHitGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        if (const QString text = SelectedRowsAsText(); !text.isEmpty()) {
+            QGuiApplication::clipboard()->setText(text);
+        }
+        return;
+    }
     TStringGrid::keyPressEvent(event);
     if (event->key() == Qt::Key_A && (event->modifiers() & Qt::ControlModifier)) {
         SelectFromSecondHit();

@@ -17,7 +17,8 @@ using TDeactivateSortHitListEvent = std::function<void(QObject* Sender)>;
 // The hit grid: a string grid whose data rows alternate between two colours, whose fixed cells
 // have their own text colour, and whose column at position 3 shows platform pictures in place
 // of its texts. A press in column 0 picks the row, double-clicks on rows 0 and 1 raise events,
-// Ctrl+A selects the hits from the second on, and the end of a column resize is announced.
+// Ctrl+A selects the hits from the second on, Ctrl+C copies the selected hits with the header
+// line first as tab-separated lines, and the end of a column resize is announced.
 class TEzHitGrid : public TStringGrid {
     Q_OBJECT
 
@@ -41,6 +42,10 @@ public:
     TNotifyEvent OnCallHitListConfig;                     // left double-click, row 1, column > 0
     TNotifyEvent OnColSizing;                             // release that ends a column resize
 
+    // The selected data rows as lines of tab-separated cells, row 0 (the header) first; empty
+    // when no data row is selected.
+    QString SelectedRowsAsText() const;
+
 protected:
     void DrawCell(QPainter& painter, int col, int row, const QRect& rect,
                   TGridDrawState state) override;
@@ -53,6 +58,7 @@ private:
     // Raises the double-click event that belongs to the cell; true when the press is consumed.
     bool RaiseDoubleClickEvent(int col, int row);
     void SelectFromSecondHit();
+    QString RowAsText(int row) const;
 
     bool easy220_ = false;
     TAlignment defaultAlignment_ = TAlignment::taLeftJustify;

@@ -46,6 +46,16 @@ void TMessageBoxes::ErrorBox(const std::string& text) {
     ShowBox(QMessageBox::Critical, ToQString(ApplicationTitle()), text);
 }
 
+bool TMessageBoxes::Confirm(const std::string& text, const std::string& yes,
+                            const std::string& no) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), ToQString(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.button(QMessageBox::Yes)->setText(ToQString(yes));
+    box.button(QMessageBox::No)->setText(ToQString(no));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 TMessageBoxes& MessageBoxes() {
     return current != nullptr ? *current : RealMessageBoxes();
 }

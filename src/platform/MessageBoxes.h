@@ -17,6 +17,9 @@ public:
     virtual void MessageDlg(const std::string& text, TMsgDlgType type);
     // An error box with the stop icon, titled with the application title.
     virtual void ErrorBox(const std::string& text);
+    // A question with the warning icon, titled "Warnung", with the buttons `yes` and `no`;
+    // true when the user chose `yes`.
+    virtual bool Confirm(const std::string& text, const std::string& yes, const std::string& no);
 };
 
 TMessageBoxes& MessageBoxes();

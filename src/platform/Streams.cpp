@@ -106,7 +106,9 @@ int OpenFile(const std::string& fileName, TFileMode mode) {
         struct stat info {};
         if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
             error = EISDIR;
-        } else if (::flock(fd, LOCK_EX | LOCK_NB) == 0 || !LockedByAnother(errno)) {
+        } else if (::flock(fd, (mode == TFileMode::fmOpenReadShared ? LOCK_SH : LOCK_EX) |
+                                   LOCK_NB) == 0 ||
+                   !LockedByAnother(errno)) {
             return fd;
         } else {
             error = errno;

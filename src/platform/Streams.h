@@ -68,6 +68,8 @@ private:
 
 enum class TFileMode {
     fmOpenReadExclusive,  // read only; fails while another process holds the file
+    fmOpenReadShared,     // read only, beside other shared readers; fails while a process
+                          // holds the file exclusively
     fmCreate,             // create or truncate, read and write
 };
 

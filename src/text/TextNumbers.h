@@ -55,4 +55,21 @@ enum TextNumber : int {
     txOptTitle = 95,
     txUpdateTitle = 96,
     txAboutTitle = 98,
+    // The file window.
+    txFileTitle = 100,
+    txFileName = 101,
+    txFileNameType = 102,
+    txFileContentType = 103,
+    txFileDescription = 104,
+    txFileMismatch = 105,  // %1 the name's type, %2 the content's
+    txFileApplications = 106,
+    txFileOpen = 107,
+    txFileOpenWith = 108,
+    txFileDefault = 109,
+    txFileAskOpen = 110,
+    txFileYes = 111,
+    txFileNo = 112,
+    txFileNoApplication = 113,
+    txFileUnreadable = 114,
+    txFileLaunchFailed = 115,
 };

@@ -15,15 +15,21 @@
 class RecordingMessageBoxes : public TMessageBoxes {
 public:
     struct Shown {
-        std::string kind;  // "plain", "warning", "error", "information", "errorbox"
+        std::string kind;  // "plain", "warning", "error", "information", "errorbox", "confirm"
         std::string text;
     };
 
     void ShowMessage(const std::string& text) override { shown.push_back({"plain", text}); }
     void MessageDlg(const std::string& text, TMsgDlgType type) override;
     void ErrorBox(const std::string& text) override { shown.push_back({"errorbox", text}); }
+    // Answers a question with `confirmAnswer`.
+    bool Confirm(const std::string& text, const std::string&, const std::string&) override {
+        shown.push_back({"confirm", text});
+        return confirmAnswer;
+    }
 
     std::vector<Shown> shown;
+    bool confirmAnswer = false;
 };
 
 // A main window over a database of its own in a fresh program folder.

@@ -1,8 +1,10 @@
 // The hit grid's mouse and key rules: the row pick in column 0, the double-click events on
-// rows 0 and 1, the end of a column resize, and Ctrl+A.
+// rows 0 and 1, the end of a column resize, Ctrl+A and Ctrl+C.
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -139,3 +141,24 @@ INSTANTIATE_TEST_SUITE_P(
                     SelectAllCase{"OneHitKeepsTheSelection", 2, Qt::ControlModifier, {2, 1, 2, 1}},
                     SelectAllCase{"PlainAKeepsTheSelection", 11, Qt::NoModifier, {2, 1, 2, 1}}),
     RowName());
+
+// Faults: only the selected cells copied instead of whole rows; the header missing or copied
+// twice when the selection covers it; a row too many or too few; the clipboard overwritten
+// when no hit is selected.
+TEST_F(HitGridInput, CtrlCCopiesSelectedHitsWithTheHeaderFirst) {
+    for (int cell = 0; cell < 44; ++cell) {
+        grid.SetCells(cell % 4, cell / 4, QStringLiteral("%1.%2").arg(cell / 4).arg(cell % 4));
+    }
+    const auto copy = [this](TGridRect selection) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        grid.SetSelection(selection);
+        QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+        return QGuiApplication::clipboard()->text();
+    };
+    const QString header = QStringLiteral("0.0\t0.1\t0.2\t0.3\n");
+    EXPECT_EQ(copy({2, 3, 2, 4}), header + "3.0\t3.1\t3.2\t3.3\n4.0\t4.1\t4.2\t4.3\n");
+    EXPECT_EQ(copy({0, 0, 3, 1}), header + "1.0\t1.1\t1.2\t1.3\n");
+    EXPECT_EQ(copy({1, 10, 1, 10}), header + "10.0\t10.1\t10.2\t10.3\n");
+    grid.SetRowCount(1);
+    EXPECT_EQ(copy({0, 0, 0, 0}), QStringLiteral("before"));
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+#include "db/ExtensionDatabase.h"
+
+// The extension database as the programs without the window load it: the file that the
+// program in `programFolder` (with its trailing "/") reads, deciphered into lines. Other
+// lookups may read it at the same time. Raises an Exception when the file can't be opened or
+// holds no database.
+TStringList LoadDatabaseLines(const std::string& programFolder);

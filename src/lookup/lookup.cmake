@@ -1,0 +1,19 @@
+# What the program says about a file: its name's and its content's types and the desktop's
+# applications for it. Shared by lumbrafix-lookup and the window; it needs Qt's MIME database
+# (QtCore), libmagic and GIO, but no widgets.
+find_package(PkgConfig REQUIRED)
+# libmagic reads a file's type from its content; GIO knows the desktop's applications.
+pkg_check_modules(LIBMAGIC REQUIRED IMPORTED_TARGET libmagic)
+pkg_check_modules(GIO REQUIRED IMPORTED_TARGET gio-2.0 gio-unix-2.0)
+find_package(Qt6 6.2 REQUIRED COMPONENTS Core)
+
+add_library(lumbrafix_lookup STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/ContentType.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DesktopApplications.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExactExtension.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileFacts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LookupDatabase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TypeAgreement.cpp
+)
+target_link_libraries(lumbrafix_lookup PUBLIC lumbrafix_core Qt6::Core
+    PRIVATE PkgConfig::LIBMAGIC PkgConfig::GIO)
