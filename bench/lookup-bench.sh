@@ -11,7 +11,7 @@ build=$(realpath "${1:-build}")
 runs=10
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-cp "$build/tools/lumbrafix-lookup/lumbrafix-lookup" "$folder/"
+cp "$build/src/lumbrafix-lookup" "$folder/"
 "$build/bench/write_generated_database" 200000 "$folder/marbelin_ext.txt" "$folder/plain.txt"
 export HOME=$folder/home XDG_DATA_HOME=$folder/home/data XDG_CONFIG_HOME=$folder/home/config
 timer=$build/bench/process_timer
