@@ -87,6 +87,7 @@ void BM_SearchToFilledGrid(benchmark::State& state) {
     const DatabaseFolder database;
     const double before = StatusBytes("VmRSS:");
     TLumbrafixForm form(database.Path());
+    form.FormCreate();  // loads the database, as StartLumbrafix does
     for (auto _ : state) {
         SearchEverything(form);
     }
@@ -106,6 +107,7 @@ void BM_PaintGridWithEveryHitSelected(benchmark::State& state) {
     ScopedMessageBoxes answerer(boxes);
     const DatabaseFolder database;
     TLumbrafixForm form(database.Path());
+    form.FormCreate();  // loads the database, as StartLumbrafix does
     form.show();
     SearchEverything(form);
     TEzHitGrid& grid = *form.StringGridInfo;

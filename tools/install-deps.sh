@@ -18,7 +18,7 @@ packages=(
 )
 test_packages=(
     libgtest-dev libgmock-dev                      # unit and widget tests
-    libbenchmark-dev libx11-dev                    # benchmarks, start-up timer
+    libbenchmark-dev libx11-dev libxdamage-dev     # benchmarks, start-up timer
     clang libclang-rt-14-dev                       # libFuzzer targets
     clang-format                                   # the format target
     xvfb xauth x11-utils xdotool imagemagick       # end-to-end runs without a display

@@ -1,11 +1,13 @@
 // Times a program's start: the milliseconds from just before it is started to the moment the
-// X server maps its first top-level window whose title begins with a given text. The program
-// is killed afterwards.
+// X server maps its first top-level window whose title begins with a given text, or with
+// --painted to the first drawing into that window after it is mapped (the damage the server
+// reports for it). The program is killed afterwards.
 //
-//   window_shown_timer TITLE_PREFIX PROGRAM [ARGUMENT...]
+//   window_shown_timer [--painted] TITLE_PREFIX PROGRAM [ARGUMENT...]
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -59,8 +61,11 @@ bool WaitForEvent(Display* display, Clock::time_point deadline) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool painted = argc > 1 && std::string(argv[1]) == "--painted";
+    argv += painted ? 1 : 0;
+    argc -= painted ? 1 : 0;
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s TITLE_PREFIX PROGRAM [ARGUMENT...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--painted] TITLE_PREFIX PROGRAM [ARGUMENT...]\n", argv[0]);
         return 2;
     }
     const std::string prefix = argv[1];
@@ -71,6 +76,12 @@ int main(int argc, char** argv) {
     }
     XSetErrorHandler(IgnoreErrors);
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    int damageEvent = 0;
+    int damageError = 0;
+    if (painted && !XDamageQueryExtension(display, &damageEvent, &damageError)) {
+        std::fprintf(stderr, "the X server reports no damage\n");
+        return 1;
+    }
     XSync(display, False);
 
     const Clock::time_point start = Clock::now();
@@ -81,10 +92,21 @@ int main(int argc, char** argv) {
     }
     int status = 1;
     const Clock::time_point deadline = start + kGiveUpAfter;
+    bool mapped = false;
     while (WaitForEvent(display, deadline)) {
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type == MapNotify && TitleOf(display, event.xmap.window).rfind(prefix, 0) == 0) {
+        if (!mapped && event.type == MapNotify &&
+            TitleOf(display, event.xmap.window).rfind(prefix, 0) == 0) {
+            mapped = true;
+            // Drawing starts only once the program has been told that the window is visible,
+            // which happens after this notice; watching from here misses none of it.
+            if (painted) {
+                XDamageCreate(display, event.xmap.window, XDamageReportNonEmpty);
+            }
+        }
+        const bool done = painted ? event.type == damageEvent + XDamageNotify : mapped;
+        if (done) {
             const std::chrono::duration<double, std::milli> shown = Clock::now() - start;
             std::printf("%.1f\n", shown.count());
             status = 0;

@@ -27,7 +27,7 @@ bool IsControl(char c) {
 }
 
 // A line with the four fields of a record; the loader takes shorter lines as well.
-bool IsRecord(const std::string& line) {
+bool IsRecord(std::string_view line) {
     return static_cast<std::size_t>(std::count(line.begin(), line.end(), ';')) >= kRecordSeparators;
 }
 

@@ -1,22 +1,16 @@
 #pragma once
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "db/LbCipher.h"
+#include "db/StringList.h"
 #include "platform/Streams.h"
 
-// The extension database in memory: one ANSI text line per entry, in file order, with
-// duplicates and empty lines kept.
-using TStringList = std::vector<std::string>;
-
-// Splits a text into lines. CR LF, a lone LF and a lone CR each end one line; a line end at
-// the very end adds no empty line after it; an empty text gives no line.
+// A copy of `text` split into lines (rule in StringList.h).
 TStringList SplitLines(std::string_view text);
 
 // The deciphered bytes as text: everything up to the first zero byte, or all of them.
-std::string_view PlainTextOf(const TMemoryStream& deciphered, std::size_t length);
+std::string_view PlainTextOf(std::string_view deciphered);
 
 // Deciphers the enciphered database in `file` with `key` and splits it into lines.
 // Raises ECipherException for a file that is no database at all (shorter than one block, or

@@ -102,6 +102,23 @@ void TLbBlowfish::EncipherStream(TStream& inStream, TStream& outStream) {
     }
 }
 
+std::size_t TLbBlowfish::DecipherInPlace(std::uint8_t* bytes, std::size_t size) {
+    if (CipherMode != cmECB) {
+        return 0;
+    }
+    constexpr auto kBlock = static_cast<std::size_t>(kBlockSize);
+    if (size < kBlock) {
+        ThrowInvalidFormat();
+    }
+    const std::size_t whole = size - size % kBlock;
+    BfApplyMask(BfMaskOf(BfExpandKey(key_)), bytes, whole);
+    const std::size_t count = bytes[whole - 1];
+    if (count > kBlock) {
+        ThrowInvalidFormat();
+    }
+    return whole - kBlock + count;
+}
+
 std::uint32_t TLbBlowfish::EncipheredSize(std::uint32_t plainSize) {
     return (plainSize / 8 + 1) * 8;
 }

@@ -46,6 +46,10 @@ public:
 
     void DecipherStream(TStream& inStream, TStream& outStream) override;
     void EncipherStream(TStream& inStream, TStream& outStream) override;
+    // Deciphers a whole enciphered image held in memory, in place, and returns the length of
+    // its plain text, which then stands at its start: the same bytes as DecipherStream gives.
+    // Raises ECipherException as DecipherStream does; in another mode than cmECB it gives 0.
+    std::size_t DecipherInPlace(std::uint8_t* bytes, std::size_t size);
 
     // Length of EncipherStream's output for a plain text of plainSize bytes in ECB framing.
     static std::uint32_t EncipheredSize(std::uint32_t plainSize);

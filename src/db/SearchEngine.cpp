@@ -1,17 +1,16 @@
 #include "db/SearchEngine.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
+#include "db/AsciiFold.h"
 #include "db/ExtensionRecord.h"
+#include "db/TermScan.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
 
 namespace {
-
-constexpr unsigned char FoldAscii(unsigned char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
 
 // A term ready for matching, folded once per search. Fields are searched with Horspool's
 // rule over folded bytes: on a mismatch the window moves by how far the byte under its last
@@ -33,6 +32,10 @@ public:
     }
 
     bool FoundIn(std::string_view line) const { return Contains(FieldOf(line, field_)); }
+    // The lines of the whole text that hold the term in its field.
+    THitList LinesIn(const TStringList& lines) const {
+        return LinesWithTermInField(lines.Text(), text_, field_);
+    }
 
 private:
     bool Contains(std::string_view field) const {
@@ -69,13 +72,12 @@ std::vector<FoldedTerm> NonEmptyTerms(const TSearchTerms& terms) {
     return folded;
 }
 
-bool LineMatches(std::string_view line, const std::vector<FoldedTerm>& terms, bool andLinking) {
-    for (const FoldedTerm& term : terms) {
-        if (term.FoundIn(line) != andLinking) {
-            return !andLinking;
-        }
-    }
-    return andLinking;
+// Both lists in text order; the result holds every line of either once.
+THitList UniteInTextOrder(const THitList& a, const THitList& b) {
+    THitList united;
+    std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(united),
+                   [](std::string_view x, std::string_view y) { return x.data() < y.data(); });
+    return united;
 }
 
 }  // namespace
@@ -99,13 +101,24 @@ std::string AsciiUpperCase(std::string_view text) {
     return upper;
 }
 
+// Each term's lines are found by a scan of the whole text. Under AND the first term's lines
+// are then tested for the others one by one; under OR the terms' lines are united.
 THitList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms, bool andLinking) {
     const std::vector<FoldedTerm> folded = NonEmptyTerms(terms);
+    if (folded.empty()) {
+        return andLinking ? THitList(lines.begin(), lines.end()) : THitList{};
+    }
+    if (andLinking) {
+        THitList hits = folded.front().LinesIn(lines);
+        std::erase_if(hits, [&](std::string_view line) {
+            return !std::all_of(folded.begin() + 1, folded.end(),
+                                [line](const FoldedTerm& term) { return term.FoundIn(line); });
+        });
+        return hits;
+    }
     THitList hits;
-    for (const std::string& line : lines) {
-        if (LineMatches(line, folded, andLinking)) {
-            hits.push_back(line);
-        }
+    for (const FoldedTerm& term : folded) {
+        hits = UniteInTextOrder(hits, term.LinesIn(lines));
     }
     return hits;
 }

@@ -17,7 +17,7 @@ THitList RecordsWithExtension(const TStringList& lines, std::string_view extensi
         return records;
     }
     const std::string wanted = AsciiUpperCase(extension);
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         if (AsciiUpperCase(FieldOf(line, 1)) == wanted) {
             records.emplace_back(line);
         }

@@ -9,6 +9,7 @@
 #include "MainWindowFixture.h"
 #include "platform/AnsiQt.h"
 #include "platform/Streams.h"
+#include "support/LineLists.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
 
@@ -68,7 +69,7 @@ TEST_F(MainWindowTest, FileWithoutAnyLineIsReportedAsDefectOrEmpty) {
 
 TEST_F(MainWindowTest, TextFromAZeroByteOnIsLost) {
     WriteDatabase(std::string("a;b;c;d\r\n\0e;f;g;h\r\n", 19));
-    EXPECT_EQ(OpenWindow().ExtensionList, TStringList{"a;b;c;d"});
+    EXPECT_EQ(Lines(OpenWindow().ExtensionList), TLines{"a;b;c;d"});
 }
 
 TEST_F(MainWindowTest, FileHeldByAnotherReaderIsReportedWithItsName) {

@@ -27,6 +27,7 @@
 #include "net/UpdateSettings.h"
 #include "platform/AnsiQt.h"
 #include "platform/Browser.h"
+#include "support/LineLists.h"
 #include "support/RowName.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
@@ -149,10 +150,10 @@ TEST_F(UpdateDialogTest, SuccessReplacesTheFileMarksTheNewDayOnceAndTakesEffectA
     EXPECT_EQ(dialog->lbxVersion->text(), today);
     EXPECT_TRUE(dialog->lbxVersion->font().bold());
 
-    EXPECT_EQ(form->ExtensionList, TStringList{"old;Old;Old;Win"});
+    EXPECT_EQ(Lines(form->ExtensionList), TLines{"old;Old;Old;Win"});
     dialog.reset();
     OpenWindow();
-    EXPECT_EQ(form->ExtensionList, TStringList{"two;Two;Two;Mac"});
+    EXPECT_EQ(Lines(form->ExtensionList), TLines{"two;Two;Two;Mac"});
 }
 
 struct BrokenRow {
@@ -200,7 +201,7 @@ TEST_F(UpdateDialogTest, InstalledProgramUpdatesTheUsersCopyAndReadsItAtNextStar
     EXPECT_EQ(boxes.shown[0].text, SuccessText());
     dialog.reset();
     OpenWindow();
-    EXPECT_EQ(form->ExtensionList, TStringList{"new;New type;New;Unix"});
+    EXPECT_EQ(Lines(form->ExtensionList), TLines{"new;New type;New;Unix"});
 }
 
 TEST_F(UpdateDialogTest, NoWritableFolderSendsNoRequestAndNamesTheFolder) {
@@ -284,7 +285,7 @@ TEST_F(UpdateDialogTest, ProcessKilledMidDownloadLeavesTheOldDatabaseLoadable) {
     server.Release();
     EXPECT_EQ(DatabaseBytes(), oldBytes);
     OpenWindow();
-    EXPECT_EQ(form->ExtensionList, TStringList{"old;Old;Old;Win"});
+    EXPECT_EQ(Lines(form->ExtensionList), TLines{"old;Old;Old;Win"});
     // The next update, even one that fails, clears away the killed one's temporary file.
     EXPECT_EQ(FilesInFolder(), 2u);
     EXPECT_THROW(ReceiveDatabaseFile(DatabasePath(), [](TStream&) { throw EWriteError("x"); }),

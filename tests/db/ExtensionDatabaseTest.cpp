@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "CipherTestSupport.h"
 #include "db/DatabaseKey.h"
 #include "db/ExtensionDatabase.h"
+#include "support/LineLists.h"
 
 TEST(SplitLines, LineEndsAndEdges) {
     struct Case {
         const char* name;
         std::string_view text;
-        TStringList lines;
+        TLines lines;
     };
     const Case cases[] = {
         {"CR LF", "a\r\nb\r\n", {"a", "b"}},
@@ -26,43 +30,64 @@ TEST(SplitLines, LineEndsAndEdges) {
         {"fields kept untrimmed", " .doc ;x; \t", {" .doc ;x; \t"}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SplitLines(c.text), c.lines) << c.name;
+        EXPECT_EQ(Lines(SplitLines(c.text)), c.lines) << c.name;
     }
 }
 
-TEST(PlainTextOf, EndsAtTheFirstZeroByteWithinTheLength) {
+// Texts long enough for the block-wise scan, line ends at every offset of a block, against the
+// rule applied one byte at a time.
+TEST(SplitLines, LongRandomTextsFollowTheRule) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        std::string text;
+        for (int i = static_cast<int>(random() % 200); i > 0; --i) {
+            text += "ab;\r\n"[random() % 5];
+        }
+        TLines expected;
+        for (std::size_t pos = 0; pos < text.size();) {
+            const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+            expected.push_back(text.substr(pos, end - pos));
+            pos = end + (end < text.size() && text[end] == '\r' ? 1 : 0);
+            pos += pos < text.size() && text[pos] == '\n' ? 1 : 0;
+        }
+        ASSERT_EQ(Lines(SplitLines(text)), expected) << text;
+    }
+}
+
+TEST(PlainTextOf, EndsAtTheFirstZeroByte) {
     struct Case {
         const char* name;
         std::string_view bytes;
-        std::size_t length;
         std::string_view text;
     };
     using namespace std::string_view_literals;
     const Case cases[] = {
-        {"no zero", "abc"sv, 3, "abc"},
-        {"zero in the middle", "ab\0cd"sv, 5, "ab"},
-        {"zero first", "\0abc"sv, 4, ""},
-        {"zero only behind the length", "abc\0"sv, 3, "abc"},
-        {"length shorter than buffer", "abcdef"sv, 2, "ab"},
-        {"nothing written", "abc"sv, 0, ""},
+        {"no zero", "abc"sv, "abc"},   {"zero in the middle", "ab\0cd"sv, "ab"},
+        {"zero first", "\0abc"sv, ""}, {"zero last", "abc\0"sv, "abc"},
+        {"nothing", ""sv, ""},
     };
     for (const Case& c : cases) {
-        const TMemoryStream stream = StreamOf(c.bytes);
-        EXPECT_EQ(PlainTextOf(stream, c.length), c.text) << c.name;
+        EXPECT_EQ(PlainTextOf(c.bytes), c.text) << c.name;
     }
 }
 
 TEST(ReadExtensionLines, RoundTripUnderTheDatabaseKey) {
     const std::string text = ".doc;Word document;Word;Win Mac\r\n\r\n.gz;Archive;gzip;Unix\r\n";
     TMemoryStream file = StreamOf(Encipher(text, BuildDatabaseKey()));
-    const TStringList expected = {".doc;Word document;Word;Win Mac", "", ".gz;Archive;gzip;Unix"};
-    EXPECT_EQ(ReadExtensionLines(file, BuildDatabaseKey()), expected);
+    const TLines expected = {".doc;Word document;Word;Win Mac", "", ".gz;Archive;gzip;Unix"};
+    EXPECT_EQ(Lines(ReadExtensionLines(file, BuildDatabaseKey())), expected);
+}
+
+TEST(ReadExtensionLines, ReadsFromTheStreamsPosition) {
+    TMemoryStream file = StreamOf("skip" + Encipher("a\nb", BuildDatabaseKey()));
+    file.SetPosition(4);
+    EXPECT_EQ(Lines(ReadExtensionLines(file, BuildDatabaseKey())), (TLines{"a", "b"}));
 }
 
 TEST(ReadExtensionLines, ZeroByteCutsTheText) {
     const std::string text("first\r\nsec\0ond\r\nthird", 21);
     TMemoryStream file = StreamOf(Encipher(text, BuildDatabaseKey()));
-    EXPECT_EQ(ReadExtensionLines(file, BuildDatabaseKey()), (TStringList{"first", "sec"}));
+    EXPECT_EQ(Lines(ReadExtensionLines(file, BuildDatabaseKey())), (TLines{"first", "sec"}));
 }
 
 TEST(ReadExtensionLines, SingleBlockWithCountZeroGivesNoLines) {
@@ -74,7 +99,7 @@ TEST(ReadExtensionLines, SingleBlockWithCountZeroGivesNoLines) {
 TEST(ReadExtensionLines, IgnoresBytesBehindTheLastWholeBlock) {
     const std::string enciphered = Encipher("one\ntwo\nthree", BuildDatabaseKey());
     TMemoryStream file = StreamOf(enciphered + "xyz");
-    EXPECT_EQ(ReadExtensionLines(file, BuildDatabaseKey()), (TStringList{"one", "two", "three"}));
+    EXPECT_EQ(Lines(ReadExtensionLines(file, BuildDatabaseKey())), (TLines{"one", "two", "three"}));
 }
 
 TEST(ReadExtensionLines, FileShorterThanOneBlockIsInvalid) {
@@ -87,4 +112,15 @@ TEST(DatabaseKey, IsStableAndEndsInZero) {
     EXPECT_EQ(key, BuildDatabaseKey());
     EXPECT_EQ(key[15], 0);
     EXPECT_NE(key, CipherKey16{});
+}
+
+TEST(TStringList, MovingKeepsTheViewsAndClearingEmpties) {
+    TStringList lines = SplitLines("a\nb");
+    const char* first = lines[0].data();
+    TStringList moved(std::move(lines));
+    EXPECT_TRUE(lines.empty() && lines.Text().empty());  // NOLINT(bugprone-use-after-move)
+    EXPECT_EQ(moved[0].data(), first);
+    EXPECT_EQ(moved.Text(), "a\nb");
+    moved.clear();
+    EXPECT_TRUE(moved.empty() && moved.Text().empty());
 }

@@ -209,3 +209,30 @@ TEST(LbBlowfish, EncipheredSize) {
         EXPECT_EQ(TLbBlowfish::EncipheredSize(c.plain), c.enciphered) << c.plain;
     }
 }
+
+// In place, the same plain text as the stream operation, or the same failure.
+TEST(LbBlowfish, DecipherInPlaceGivesWhatTheStreamGives) {
+    const CipherKey16 key = PatternKey(3, 5);
+    std::vector<std::string> files = {"", "1234567", Encipher("", key), Encipher("ab", key)};
+    for (const int count : {0, 7, 8, 9, 255}) {
+        files.push_back(FileWithFinalCount(static_cast<std::uint8_t>(count), key));
+    }
+    files.push_back(Encipher(PlainOfLength(21), key) + "xyz");
+    for (std::string& file : files) {
+        TLbBlowfish cipher;
+        cipher.AssignKey(key);
+        auto* bytes = reinterpret_cast<std::uint8_t*>(file.data());
+        std::string expected;
+        try {
+            expected = Decipher(file, key);
+        } catch (const ECipherException&) {
+            EXPECT_THROW(cipher.DecipherInPlace(bytes, file.size()), ECipherException);
+            continue;
+        }
+        EXPECT_EQ(file.substr(0, cipher.DecipherInPlace(bytes, file.size())), expected);
+    }
+    TLbBlowfish cbc;
+    cbc.CipherMode = cmCBC;
+    std::string file = Encipher("ab", key);
+    EXPECT_EQ(cbc.DecipherInPlace(reinterpret_cast<std::uint8_t*>(file.data()), file.size()), 0u);
+}

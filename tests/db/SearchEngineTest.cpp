@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "db/ExtensionRecord.h"
 #include "db/SearchEngine.h"
+#include "support/LineLists.h"
 
 namespace {
 
-const TStringList kLines = {
+const TLines kLines = {
     ".doc;Word document;Microsoft Word;Win Mac",
     ".docx;Word Open XML document;Microsoft Word;Win Mac",
     ".txt;Text file;Notepad;Win Mac Unix OS2",
@@ -15,13 +19,24 @@ const TStringList kLines = {
     "plainline",
 };
 
-TStringList Find(const TSearchTerms& terms, bool andLinking) {
-    const THitList hits = FindMatchingLines(kLines, terms, andLinking);
-    return TStringList(hits.begin(), hits.end());
+const TStringList& Database() {
+    static const TStringList lines = [] {
+        std::string text;
+        for (const std::string& line : kLines) {
+            text += line + "\r\n";
+        }
+        return SplitLines(text);
+    }();
+    return lines;
 }
 
-TStringList Find(const std::string& extension, const std::string& fileType,
-                 const std::string& program, bool andLinking) {
+TLines Find(const TSearchTerms& terms, bool andLinking) {
+    const THitList hits = FindMatchingLines(Database(), terms, andLinking);
+    return TLines(hits.begin(), hits.end());
+}
+
+TLines Find(const std::string& extension, const std::string& fileType, const std::string& program,
+            bool andLinking) {
     return Find({extension, fileType, program}, andLinking);
 }
 
@@ -69,15 +84,15 @@ TEST(FindMatchingLines, EachTermTestsOnlyItsOwnField) {
 }
 
 TEST(FindMatchingLines, AndNeedsEveryNonEmptyTerm) {
-    const TStringList hits = Find("d", "text", "", true);
+    const TLines hits = Find("d", "text", "", true);
     ASSERT_EQ(hits.size(), 0u);
     EXPECT_EQ(Find("t", "text", "", true).size(), 2u);
-    EXPECT_EQ(Find("d", "source", "dmd", true), TStringList{kLines[3]});
+    EXPECT_EQ(Find("d", "source", "dmd", true), TLines{kLines[3]});
 }
 
 TEST(FindMatchingLines, OrNeedsAnyTermAndListsEachLineOnce) {
-    const TStringList hits = Find("doc", "word", "microsoft", false);
-    EXPECT_EQ(hits, (TStringList{kLines[0], kLines[1]}));
+    const TLines hits = Find("doc", "word", "microsoft", false);
+    EXPECT_EQ(hits, (TLines{kLines[0], kLines[1]}));
 }
 
 TEST(FindMatchingLines, OrWithOneTermEqualsAndWithIt) {
@@ -92,7 +107,7 @@ TEST(FindMatchingLines, AllTermsEmptyTakesEverythingUnderAndNothingUnderOr) {
 }
 
 TEST(FindMatchingLines, KeepsDatabaseOrderAndDuplicates) {
-    EXPECT_EQ(Find("txt", "", "", false), (TStringList{kLines[2], kLines[6]}));
+    EXPECT_EQ(Find("txt", "", "", false), (TLines{kLines[2], kLines[6]}));
 }
 
 TEST(FindMatchingLines, LineWithoutSeparatorOffersWholeTextToEveryTerm) {
@@ -100,13 +115,13 @@ TEST(FindMatchingLines, LineWithoutSeparatorOffersWholeTextToEveryTerm) {
         TSearchTerms terms;
         std::string* slots[] = {&terms.extension, &terms.fileType, &terms.program};
         *slots[field] = "PLAIN";
-        EXPECT_EQ(Find(terms, false), TStringList{"plainline"}) << field;
+        EXPECT_EQ(Find(terms, false), TLines{"plainline"}) << field;
     }
 }
 
 TEST(FindMatchingLines, TermLongerThanFieldOrAtFieldEnd) {
     EXPECT_TRUE(Find(".docxx", "", "", false).empty());
-    EXPECT_EQ(Find("cx", "", "", false), TStringList{kLines[1]});
+    EXPECT_EQ(Find("cx", "", "", false), TLines{kLines[1]});
 }
 
 TEST(SummarizeSearch, PacksTrimmedTermsAsTypedAndCountsThem) {
@@ -126,4 +141,52 @@ TEST(SummarizeSearch, GermanHeadingsKeepTheirWording) {
     const TSearchSummary s = SummarizeSearch({"a", "", ""}, true, 0, 1000);
     EXPECT_EQ(s.linking, "AND");
     EXPECT_EQ(s.hits, "0 Treffer");
+}
+
+// Random texts and terms against a model that tests every line's field on its own: lines of
+// one to five fields, both cases, bytes that differ from letters only in bit 5 ('@' '`' '['
+// '{'), terms with separators and line ends, lines longer than a scan block.
+TEST(FindMatchingLines, RandomQueriesMatchTheLineByLineModel) {
+    std::mt19937 random(11);
+    const auto randomText = [&](std::string_view alphabet, std::size_t maxLength) {
+        std::string text(random() % (maxLength + 1), ' ');
+        for (char& c : text) {
+            c = alphabet[random() % alphabet.size()];
+        }
+        return text;
+    };
+    const auto modelFinds = [](std::string_view line, const std::string& term, int field) {
+        const std::string folded = AsciiUpperCase(TrimControls(term));
+        return AsciiUpperCase(FieldOf(line, field)).find(folded) != std::string::npos;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const TStringList lines = SplitLines(randomText("aAbB;;;@`[{\xE4\r\n", 120));
+        const std::string terms[] = {randomText("aAbB;@`[{\xE4 ", 3),
+                                     randomText("aAbB;@`[{\xE4 \n", 3), randomText("aAb ", 5)};
+        const bool andLinking = random() % 2 == 0;
+        THitList expected;
+        for (const std::string_view line : lines) {
+            int found = 0;
+            int given = 0;
+            for (int field = 1; field <= 3; ++field) {
+                const bool empty = TrimControls(terms[field - 1]).empty();
+                given += empty ? 0 : 1;
+                found += !empty && modelFinds(line, terms[field - 1], field) ? 1 : 0;
+            }
+            if (andLinking ? found == given : found > 0) {
+                expected.push_back(line);
+            }
+        }
+        const THitList hits = FindMatchingLines(lines, {terms[0], terms[1], terms[2]}, andLinking);
+        ASSERT_EQ(hits, expected) << lines.Text() << "|" << terms[0] << "|" << terms[1] << "|"
+                                  << terms[2] << "|" << andLinking;
+        for (std::size_t i = 0; i < hits.size(); ++i) {
+            ASSERT_EQ(hits[i].data(), expected[i].data()) << "hits are views into the lines";
+        }
+    }
+}
+
+// "aabbb": the scan's first candidate for "abbb" fails, and the occurrence starts one behind it.
+TEST(FindMatchingLines, FindsTheTermRightBehindAFailedCandidate) {
+    EXPECT_EQ(FindMatchingLines(SplitLines(";;xaabbb"), {"", "", "abbb"}, false).size(), 1u);
 }

@@ -34,7 +34,7 @@ TMemoryStream ShippedFile() {
 std::vector<Record> ShippedRecords() {
     TMemoryStream file = ShippedFile();
     std::vector<Record> records;
-    for (const std::string& line : ReadExtensionLines(file, BuildDatabaseKey())) {
+    for (const std::string_view line : ReadExtensionLines(file, BuildDatabaseKey())) {
         EXPECT_EQ(std::count(line.begin(), line.end(), ';'), 3) << line;
         records.push_back({ExtractField(line, 1), ExtractField(line, 2), ExtractField(line, 3),
                            ExtractField(line, 4)});

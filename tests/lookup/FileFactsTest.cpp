@@ -56,8 +56,8 @@ TEST(FileFacts, ExtensionIsTheNamesLastPart) {
     for (const auto& [path, extension] : rows) {
         EXPECT_EQ(ExtensionOfName(path), extension) << path;
     }
-    EXPECT_TRUE(
-        RecordsWithExtension({".cpp;C++;g++;Unix", ".C;C;cc;Unix", "c;x;y;Win"}, ".c").size() == 1);
+    EXPECT_TRUE(RecordsWithExtension(SplitLines(".cpp;C++;g++;Unix\n.C;C;cc;Unix\nc;x;y;Win"), ".c")
+                    .size() == 1);
 }
 
 // Faults: aliases or parents taken for a disagreement; generic content answers flagged;

@@ -217,7 +217,8 @@ std::vector<LintFinding> LintDatabaseLines(const std::vector<std::string>& lines
 }
 
 std::size_t LintDatabaseFile(const std::string& file, const CipherKey16& key) {
-    const TStringList lines = ReadDatabaseFile(file, key);
+    const TStringList database = ReadDatabaseFile(file, key);
+    const std::vector<std::string> lines(database.begin(), database.end());
     const std::vector<LintFinding> findings = LintDatabaseLines(lines);
     for (const LintFinding& finding : findings) {
         std::printf("%s:%zu: %s: %s\n", file.c_str(), finding.line,
