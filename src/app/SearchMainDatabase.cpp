@@ -34,7 +34,7 @@ void TLumbrafixForm::LoadExtensionDatabase() {
         ExtensionList = ReadExtensionLines(file, LbBlowfish);
         // Bytes that decipher to no database (a web page, a damaged file) count as defect
         // rather than as a list of garbage lines.
-        if (!CheckDatabase(file, LbBlowfish.Key()).loadable) {
+        if (!CheckLoadedDatabase(file.Size(), ExtensionList).loadable) {
             ExtensionList.clear();
         }
     } catch (const std::exception& error) {

@@ -1,6 +1,7 @@
 #include "db/DatabaseCheck.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "db/BfBlock.h"
 #include "db/ExtensionDatabase.h"
@@ -31,10 +32,8 @@ bool IsRecord(std::string_view line) {
     return static_cast<std::size_t>(std::count(line.begin(), line.end(), ';')) >= kRecordSeparators;
 }
 
-// The text as the loader takes it, up to the first zero byte: lines of printable characters,
-// at least one of them a record.
-DatabaseVerdict CheckPlainText(std::string_view plain) {
-    const TStringList lines = SplitLines(plain.substr(0, plain.find('\0')));
+// Lines of printable characters, at least one of them a record.
+DatabaseVerdict CheckLines(const TStringList& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (std::any_of(lines[i].begin(), lines[i].end(), IsControl)) {
             return Refused(
@@ -47,18 +46,26 @@ DatabaseVerdict CheckPlainText(std::string_view plain) {
     return {true, {}, lines.size()};
 }
 
+// Whole blocks, and not more of them than any database has: the rules on the enciphered size.
+std::optional<DatabaseVerdict> CheckFileSize(std::int64_t size) {
+    if (size == 0) {
+        return Refused("the file is empty");
+    }
+    if (size % static_cast<std::int64_t>(kBlockSize) != 0) {
+        return Refused(FormatMessage("%zu byte(s) beyond the last whole 8-byte block",
+                                     static_cast<std::size_t>(size) % kBlockSize));
+    }
+    if (size > kMaxDatabaseBytes) {
+        return TooLarge();
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 DatabaseVerdict CheckDatabase(std::string_view bytes, const CipherKey16& key) {
-    if (bytes.empty()) {
-        return Refused("the file is empty");
-    }
-    if (bytes.size() % kBlockSize != 0) {
-        return Refused(FormatMessage("%zu byte(s) beyond the last whole 8-byte block",
-                                     bytes.size() % kBlockSize));
-    }
-    if (static_cast<std::int64_t>(bytes.size()) > kMaxDatabaseBytes) {
-        return TooLarge();
+    if (auto refused = CheckFileSize(static_cast<std::int64_t>(bytes.size()))) {
+        return *refused;
     }
     std::string plain(bytes);
     BfApplyMask(BfMaskOf(BfExpandKey(key)), reinterpret_cast<std::uint8_t*>(plain.data()),
@@ -68,7 +75,15 @@ DatabaseVerdict CheckDatabase(std::string_view bytes, const CipherKey16& key) {
         return Refused(FormatMessage("the final block's count is %u, not 0 to 7", count));
     }
     plain.resize(plain.size() - kBlockSize + count);
-    return CheckPlainText(plain);
+    // The text as the loader takes it: up to the first zero byte.
+    return CheckLines(SplitLines(std::string_view(plain).substr(0, plain.find('\0'))));
+}
+
+DatabaseVerdict CheckLoadedDatabase(std::int64_t fileSize, const TStringList& lines) {
+    if (auto refused = CheckFileSize(fileSize)) {
+        return *refused;
+    }
+    return CheckLines(lines);
 }
 
 DatabaseVerdict CheckDatabase(TStream& file, const CipherKey16& key) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "db/LbCipher.h"
+#include "db/StringList.h"
 #include "platform/Streams.h"
 
 // The rules of the database file in one place. The start-up load, the update, lumbrafix-fetch
@@ -28,3 +29,6 @@ struct DatabaseVerdict {
 DatabaseVerdict CheckDatabase(std::string_view bytes, const CipherKey16& key);
 // The same for the whole of `file`, read from its start.
 DatabaseVerdict CheckDatabase(TStream& file, const CipherKey16& key);
+// The same for a file of `fileSize` bytes that the loader has already deciphered into `lines`
+// (it raises on a final count out of range itself), so the file is not deciphered twice.
+DatabaseVerdict CheckLoadedDatabase(std::int64_t fileSize, const TStringList& lines);

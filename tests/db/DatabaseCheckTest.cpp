@@ -1,11 +1,13 @@
 // Faults to catch: a web page or a shifted file taken for a database; an empty or record-less
-// text taken for one; a cut file accepted; a good file refused; the line count wrong.
+// text taken for one; a cut file accepted; a good file refused; the line count wrong; the
+// start-up's check of the lines it loaded judging a file otherwise than the check of its bytes.
 
 #include <gtest/gtest.h>
 
 #include "CipherTestSupport.h"
 #include "db/DatabaseCheck.h"
 #include "db/DatabaseKey.h"
+#include "db/ExtensionDatabase.h"
 #include "support/RowName.h"
 
 namespace {
@@ -33,11 +35,25 @@ TEST_P(DatabaseCheckRows, TellsLoadableFilesAndWhyOthersAreNot) {
     EXPECT_EQ(verdict.reason.empty(), GetParam().loadable) << verdict.reason;
 }
 
+TEST_P(DatabaseCheckRows, TheLoadedLinesAreJudgedAsTheBytes) {
+    TMemoryStream file = StreamOf(GetParam().bytes);
+    DatabaseVerdict verdict;
+    try {
+        const TStringList lines = ReadExtensionLines(file, kKey);
+        verdict = CheckLoadedDatabase(file.Size(), lines);
+    } catch (const ECipherException&) {
+        verdict.loadable = false;
+    }
+    EXPECT_EQ(verdict.loadable, GetParam().loadable);
+    EXPECT_EQ(verdict.lines, GetParam().lines);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Files, DatabaseCheckRows,
     testing::Values(
         CheckRow{"RecordsAndAnEmptyLine", kGood, true, 3},
         CheckRow{"OneRecordUpToCountSeven", Encipher(".abcde;A;Ap;Win", kKey), true, 1},
+        CheckRow{"SpacesAndTabs", Encipher(".a;A file\tx;Ap;Win", kKey), true, 1},
         CheckRow{"FieldsBehindTheFourth", Encipher(".a;A;Ap;Win;x\n", kKey), true, 1},
         CheckRow{"TextEndsAtAZeroByte", Encipher(std::string(".a;A;Ap;Win\n\0\x01", 14), kKey),
                  true, 1},
