@@ -78,6 +78,8 @@ work=$1 program=$2 machine=$3 port=$4
 shift 4
 as_user=("$@")
 fail() { echo "$*"; exit 1; }
+# A step that fails outside fail() (a window gone before xdotool reaches it) names itself.
+trap 'echo "InstalledForAnOrdinaryUser: line $LINENO failed: $BASH_COMMAND" >&2' ERR
 
 # Starts the program as the user and waits for its main window. A sanitizer build keeps its
 # options (the leak suppressions of system libraries).
