@@ -49,7 +49,7 @@ protected:
 // without asking, or despite a "no"; Open not reaching the default application; a list astray.
 TEST_F(FileWindowTest, DisagreeingFileWarnsAndAsksBeforeOpening) {
     TFormFileInfo& window = Show(files.Png("photo.pdf"));
-    EXPECT_TRUE(window.lbWarning->isVisible());
+    EXPECT_TRUE(window.lbWarning->isVisible() && window.lbWarning->font().bold());
     EXPECT_TRUE(window.lbWarning->text().contains(QStringLiteral("image/png")) &&
                 window.lbxDescription->text().contains(QStringLiteral("PNG image data")));
     window.butOpen->click();

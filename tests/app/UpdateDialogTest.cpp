@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <QCursor>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
@@ -133,18 +134,24 @@ TEST_F(UpdateDialogTest, SuccessReplacesTheFileMarksTheNewDayOnceAndTakesEffectA
     EXPECT_EQ(dialog->lbxVersion->palette().color(dialog->lbxVersion->foregroundRole()),
               QColor(0, 0, 255));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(dialog->IdHTTP.Connected());  // nginx would keep the connection alive
 
     // Unknown length this time; the same day shows the plain date and keeps the look.
     ScriptedServer second;
     const std::string secondBody = Encipher("two;Two;Two;Mac\r\n", BuildDatabaseKey());
     second.ReceiveUntil("\r\n\r\n").Send("HTTP/1.1 200 OK\r\n\r\n" + secondBody).Close();
     int maximumWhileReceiving = -1;
+    bool hourglassWhileReceiving = false;
     dialog->IdHTTP.OnWork = [&, shown = dialog->IdHTTP.OnWork](auto& sender, auto mode, auto n) {
         maximumWhileReceiving = dialog->ProgressBarhttpDownload->maximum();
+        hourglassWhileReceiving = QApplication::overrideCursor() != nullptr &&
+                                  QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         shown(sender, mode, n);
     };
     Download(second);
     EXPECT_EQ(maximumWhileReceiving, 0);
+    EXPECT_TRUE(hourglassWhileReceiving);
+    EXPECT_GT(dialog->ProgressBarhttpDownload->maximum(), 0);  // the busy bar is at rest again
     EXPECT_EQ(DatabaseBytes(), secondBody);
     EXPECT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(dialog->lbxVersion->text(), today);

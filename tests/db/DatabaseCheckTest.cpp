@@ -70,6 +70,14 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"ControlCharacter", Encipher(".a;A\x01;Ap;Win\n", kKey), false, 0}),
     RowName());
 
+TEST(DatabaseCheck, AFileOfTheLargestSizeIsStillRead) {
+    TMemoryStream file = StreamOf(std::string(static_cast<std::size_t>(kMaxDatabaseBytes), '\0'));
+    EXPECT_EQ(CheckDatabase(file, kKey).reason.find("larger than"), std::string::npos);
+    TMemoryStream larger =
+        StreamOf(std::string(static_cast<std::size_t>(kMaxDatabaseBytes) + 8, '\0'));
+    EXPECT_NE(CheckDatabase(larger, kKey).reason.find("larger than"), std::string::npos);
+}
+
 TEST(DatabaseCheck, ReasonNamesTheFirstBadLine) {
     const DatabaseVerdict verdict = CheckDatabase(Encipher(".a;A;Ap;Win\n\x01\n", kKey), kKey);
     EXPECT_NE(verdict.reason.find("line 2 "), std::string::npos) << verdict.reason;
