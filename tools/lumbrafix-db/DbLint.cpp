@@ -1,22 +1,23 @@
 #include "DbLint.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 
 #include "CuratedTable.h"
 #include "MimeSources.h"
 #include "TableText.h"
+#include "db/DatabaseCheck.h"
 #include "db/ExtensionDatabase.h"
+#include "platform/Streams.h"
 #include "text/AnsiCodePage.h"
 
 namespace {
 
 constexpr std::size_t kFields = 4;
-constexpr std::streamsize kMaxFileBytes = 64 << 20;
 const char* const kFieldNames[kFields] = {"extension", "file type", "program", "platform"};
 const std::set<std::string> kPlatformWords = {"Win", "Mac", "Unix", "OS2"};
 
@@ -184,25 +185,18 @@ private:
     std::map<std::pair<std::string, std::string>, std::size_t> seen_;
 };
 
-// Read without the program's lock: lint only looks, and may run while the program starts.
+// Read beside other readers: lint only looks, and may run while the program starts.
 TStringList ReadDatabaseFile(const std::string& file, const CipherKey16& key) {
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-    if (size < 0) {
+    std::unique_ptr<TFileStream> stream;
+    try {
+        stream = std::make_unique<TFileStream>(file, TFileMode::fmOpenReadShared);
+    } catch (const EFOpenError&) {
         throw ESourceError(FormatMessage("cannot read %s", file.c_str()));
     }
-    if (size > kMaxFileBytes) {
+    if (stream->Size() > kMaxDatabaseBytes) {
         throw ESourceError(FormatMessage("%s is larger than a database can be", file.c_str()));
     }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), size)) {
-        throw ESourceError(FormatMessage("cannot read %s", file.c_str()));
-    }
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), bytes.size());
-    stream.SetPosition(0);
-    return ReadExtensionLines(stream, key);
+    return ReadExtensionLines(*stream, key);
 }
 
 }  // namespace
