@@ -25,7 +25,9 @@ app=$!
 trap 'kill $app 2>/dev/null || true' EXIT
 window=
 for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | tail -n 1) || true
+    # By its title: the splash comes first and is gone again before a slow build's main window.
+    window=$(xdotool search --all --onlyvisible --pid "$app" --name "Lumbrafix v1.2 - " 2>/dev/null |
+        tail -n 1) || true
     [ -n "$window" ] && break
     kill -0 "$app" 2>/dev/null || break
     sleep 0.1
