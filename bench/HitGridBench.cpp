@@ -16,7 +16,7 @@
 #include "controls/Edit.h"
 #include "controls/Ezhitstg_Ext.h"
 #include "db/DatabaseKey.h"
-#include "platform/MessageBoxes.h"
+#include "qtplatform/MessageBoxes.h"
 
 namespace {
 

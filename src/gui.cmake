@@ -1,10 +1,31 @@
-# The Qt part: windows, controls and the conversion of texts to and from QString.
-add_library(lumbrafix_gui STATIC)
-set_target_properties(lumbrafix_gui PROPERTIES AUTOMOC ON AUTORCC ON)
-target_include_directories(lumbrafix_gui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(lumbrafix_gui PUBLIC lumbrafix_core lumbrafix_lookup Qt6::Widgets)
+# The Qt libraries: the Qt half of the platform layer, the program's resources, the controls
+# and the windows.
+add_library(lumbrafix_qtplatform STATIC
+    qtplatform/AnsiQt.cpp
+    qtplatform/Application.cpp
+    qtplatform/ApplicationTitle.cpp
+    qtplatform/Browser.cpp
+    qtplatform/MessageBoxes.cpp
+)
+lumbrafix_area(lumbrafix_qtplatform qtplatform)
+target_link_libraries(lumbrafix_qtplatform PUBLIC lumbrafix_platform lumbrafix_text Qt6::Widgets)
 
-target_sources(lumbrafix_gui PRIVATE
+add_library(lumbrafix_resources STATIC
+    resources/ProgramPictures.cpp
+    resources/ProgramResources.cpp
+    resources/resources.qrc
+    resources/platforms.qrc
+)
+set_target_properties(lumbrafix_resources PROPERTIES AUTORCC ON)
+target_link_libraries(lumbrafix_resources PUBLIC lumbrafix_jpeg Qt6::Widgets)
+
+add_library(lumbrafix_controls STATIC)
+set_target_properties(lumbrafix_controls PROPERTIES AUTOMOC ON)
+lumbrafix_area(lumbrafix_controls controls)
+target_link_libraries(lumbrafix_controls PUBLIC lumbrafix_qtplatform lumbrafix_resources)
+include(${CMAKE_CURRENT_LIST_DIR}/controls/controls.cmake)
+
+add_library(lumbrafix_app STATIC
     app/CommandLine.cpp
     app/ProgramArguments.cpp
     app/DialogFrame.cpp
@@ -25,18 +46,12 @@ target_sources(lumbrafix_gui PRIVATE
     app/fInternetUpdate.cpp
     app/fInternetUpdate.h
     app/fInternetUpdateLayout.cpp
-    controls/BitBtn.cpp
-    controls/Edit.cpp
-    platform/AnsiQt.cpp
-    platform/Application.cpp
-    platform/Browser.cpp
-    platform/MessageBoxes.cpp
-    resources/ProgramResources.cpp
-    resources/resources.qrc
-    resources/platforms.qrc
 )
-include(${CMAKE_CURRENT_LIST_DIR}/controls/controls.cmake)
+set_target_properties(lumbrafix_app PROPERTIES AUTOMOC ON)
+lumbrafix_area(lumbrafix_app app)
+target_link_libraries(lumbrafix_app PUBLIC lumbrafix_controls lumbrafix_db lumbrafix_lookup
+    lumbrafix_net lumbrafix_settings)
 
 # The program itself; the database file is put beside it by the build.
 add_executable(lumbrafix app/main.cpp)
-target_link_libraries(lumbrafix PRIVATE lumbrafix_gui)
+target_link_libraries(lumbrafix PRIVATE lumbrafix_app)

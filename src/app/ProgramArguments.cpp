@@ -1,4 +1,5 @@
 #include "app/ProgramArguments.h"
+#include "text/ProgramVersion.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,7 +19,7 @@ constexpr const char* kUsage =
     "The database is read from the newer of the program's folder and\n"
     "$XDG_DATA_HOME/lumbrafix (else ~/.local/share/lumbrafix); see lumbrafix(1).\n";
 
-constexpr const char* kVersion = "lumbrafix 1.2\n";
+constexpr const char* kVersion = "lumbrafix " LUMBRAFIX_VERSION "\n";
 
 bool IsOption(std::string_view argument) {
     return argument.size() > 1 && argument.front() == '-';

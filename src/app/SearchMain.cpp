@@ -12,15 +12,17 @@
 #include "controls/Ezhitstg_Ext.h"
 #include "db/ExtensionRecord.h"
 #include "db/SearchEngine.h"
-#include "platform/AnsiQt.h"
-#include "platform/Application.h"
-#include "platform/MessageBoxes.h"
 #include "platform/SystemLanguage.h"
+#include "qtplatform/AnsiQt.h"
+#include "qtplatform/Application.h"
+#include "qtplatform/ApplicationTitle.h"
+#include "qtplatform/MessageBoxes.h"
 #include "settings/ContextMenu.h"
 #include "settings/Settings.h"
 #include "text/Language.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
+#include "text/TrimControls.h"
 
 TLumbrafixForm* LumbrafixForm = nullptr;
 

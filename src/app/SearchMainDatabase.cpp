@@ -6,8 +6,8 @@
 #include "db/DatabaseCheck.h"
 #include "db/DatabaseFile.h"
 #include "db/DatabaseKey.h"
-#include "platform/Application.h"
-#include "platform/MessageBoxes.h"
+#include "qtplatform/Application.h"
+#include "qtplatform/MessageBoxes.h"
 #include "text/AnsiCodePage.h"
 #include "text/TextNumbers.h"
 

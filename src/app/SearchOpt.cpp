@@ -9,7 +9,7 @@
 #include "app/DialogFrame.h"
 #include "app/SearchMain.h"
 #include "controls/BitBtn.h"
-#include "platform/AnsiQt.h"
+#include "qtplatform/AnsiQt.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/SearchMain.h"
 #include "app/fSplah.h"
-#include "platform/Application.h"
+#include "qtplatform/Application.h"
 #include "resources/ProgramResources.h"
 
 namespace {

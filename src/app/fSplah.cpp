@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QEventLoop>
-#include <QFile>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
@@ -14,11 +13,11 @@
 #include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "controls/ClickLabel.h"
-#include "platform/AnsiQt.h"
-#include "platform/Browser.h"
 #include "platform/ProductSite.h"
-#include "resources/JpegDecoder.h"
-#include "resources/ProgramResources.h"
+#include "qtplatform/AnsiQt.h"
+#include "qtplatform/Browser.h"
+#include "resources/ProgramPictures.h"
+#include "text/ProgramVersion.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
 
@@ -64,12 +63,6 @@ void SetCaption(QLabel* label, const std::string& text) {
     label->adjustSize();
 }
 
-QImage ProductPicture() {
-    InitProgramResources();
-    QFile file(QStringLiteral(":/pictures/lumbrafix.jpg"));
-    return file.open(QIODevice::ReadOnly) ? DecodePicture(file.readAll()) : QImage();
-}
-
 void MakeLink(QLabel* label) {
     QFont font = label->font();
     font.setUnderline(true);
@@ -101,17 +94,6 @@ private:
 
 }  // namespace
 
-QImage DecodePicture(const QByteArray& jpeg) {
-    const TRgbImage decoded = DecodeJpeg(reinterpret_cast<const std::uint8_t*>(jpeg.constData()),
-                                         static_cast<std::size_t>(jpeg.size()));
-    if (decoded.Empty()) {
-        return {};
-    }
-    return QImage(decoded.pixels.data(), decoded.width, decoded.height, decoded.width * 3,
-                  QImage::Format_RGB888)
-        .copy();
-}
-
 TFormSplash::TFormSplash(TLumbrafixForm& mainWindow)
     : QDialog(&mainWindow), mainWindow_(mainWindow) {
     CreateControls();
@@ -137,7 +119,7 @@ void TFormSplash::CreateControls() {
     }
     Label1 = NewLabel(this, 176, 296);
     Label1->setFont(DesignedFont(19));
-    SetCaption(Label1, "Lumbrafix v1.2");
+    SetCaption(Label1, LUMBRAFIX_TITLE);
     Label3 = NewLabel(this, 24, 336);
     Label4 = new TClickLabel(this);
     Label4->move(kLinkLeft, 336);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QImage>
 #include <memory>
 #include <string>
 
@@ -54,6 +53,3 @@ private:
 
 // Shows the splash without waiting and returns once it is on the screen, painted.
 std::unique_ptr<TFormSplash> ShowSplash(TLumbrafixForm& mainWindow);
-
-// The picture a JPEG file holds; a null image when the file is damaged.
-QImage DecodePicture(const QByteArray& jpeg);

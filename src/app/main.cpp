@@ -6,7 +6,9 @@
 #include "app/SearchMain.h"
 #include "app/Startup.h"
 #include "app/fFileInfo.h"
-#include "platform/Application.h"
+#include "qtplatform/Application.h"
+#include "qtplatform/ApplicationTitle.h"
+#include "text/ProgramVersion.h"
 
 int main(int argc, char** argv) {
     const TProgramArguments arguments = ParseProgramArguments({argv + 1, argv + argc});
@@ -18,7 +20,7 @@ int main(int argc, char** argv) {
     TApplication application(windowArguments, argv);
     EndStartFailureExplanation();
     InstallFontSubstitutes();
-    SetApplicationTitle("Lumbrafix v1.2");
+    SetApplicationTitle(LUMBRAFIX_TITLE);
     SetProgramIcon();
     const std::unique_ptr<TLumbrafixForm> form = StartLumbrafix();
     QObject::connect(form.get(), &QDialog::finished, &application, &QApplication::quit);

@@ -9,6 +9,7 @@
 #include "db/TermScan.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
+#include "text/TrimControls.h"
 
 namespace {
 
@@ -81,17 +82,6 @@ THitList UniteInTextOrder(const THitList& a, const THitList& b) {
 }
 
 }  // namespace
-
-std::string_view TrimControls(std::string_view text) {
-    const auto isControl = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && isControl(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isControl(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::string AsciiUpperCase(std::string_view text) {
     std::string upper(text);

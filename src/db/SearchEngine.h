@@ -16,9 +16,6 @@ struct TSearchTerms {
     std::string program;
 };
 
-// Removes characters with codes 0 to 32 from both ends.
-std::string_view TrimControls(std::string_view text);
-
 // Upper case by the ASCII rule: only a to z change; accented ANSI letters keep their value.
 std::string AsciiUpperCase(std::string_view text);
 

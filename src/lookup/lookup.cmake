@@ -15,5 +15,6 @@ add_library(lumbrafix_lookup STATIC
     ${CMAKE_CURRENT_LIST_DIR}/LookupDatabase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TypeAgreement.cpp
 )
-target_link_libraries(lumbrafix_lookup PUBLIC lumbrafix_core Qt6::Core
+lumbrafix_area(lumbrafix_lookup lookup)
+target_link_libraries(lumbrafix_lookup PUBLIC lumbrafix_db Qt6::Core
     PRIVATE PkgConfig::LIBMAGIC PkgConfig::GIO)

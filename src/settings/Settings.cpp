@@ -1,7 +1,7 @@
 #include "settings/Settings.h"
 
-#include "db/SearchEngine.h"
 #include "platform/Registry.h"
+#include "text/TrimControls.h"
 
 namespace {
 

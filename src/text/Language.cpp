@@ -1,7 +1,7 @@
 #include "text/Language.h"
 
-#include "db/SearchEngine.h"
 #include "text/TextTable.h"
+#include "text/TrimControls.h"
 
 std::string LanguageNameFromSystemName(std::string_view systemLanguageName) {
     return systemLanguageName.find("Deutsch") != std::string_view::npos ? "German" : "English";

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/SearchMain.h"
-#include "platform/MessageBoxes.h"
+#include "qtplatform/MessageBoxes.h"
 #include "support/ScopedSettingsFolders.h"
 
 // Answers the program's message boxes at once and remembers what they said.

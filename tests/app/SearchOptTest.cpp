@@ -13,7 +13,7 @@
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
 #include "controls/Ezhitstg_Ext.h"
-#include "platform/AnsiQt.h"
+#include "qtplatform/AnsiQt.h"
 #include "support/RowName.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"

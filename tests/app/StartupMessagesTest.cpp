@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "MainWindowFixture.h"
-#include "platform/AnsiQt.h"
 #include "platform/Streams.h"
+#include "qtplatform/AnsiQt.h"
 #include "support/LineLists.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"

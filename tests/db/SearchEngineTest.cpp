@@ -5,6 +5,7 @@
 #include "db/ExtensionRecord.h"
 #include "db/SearchEngine.h"
 #include "support/LineLists.h"
+#include "text/TrimControls.h"
 
 namespace {
 
@@ -41,15 +42,6 @@ TLines Find(const std::string& extension, const std::string& fileType, const std
 }
 
 }  // namespace
-
-TEST(TrimControls, RemovesBlanksTabsAndControlsAtBothEndsOnly) {
-    EXPECT_EQ(TrimControls("  doc \t"), "doc");
-    EXPECT_EQ(TrimControls("\x01\x1F"
-                           "a b\r\n"),
-              "a b");
-    EXPECT_EQ(TrimControls(" \t "), "");
-    EXPECT_EQ(TrimControls("\xA0x\xA0"), "\xA0x\xA0");  // no-break space is above 32
-}
 
 TEST(AsciiUpperCase, FoldsOnlyAToZ) {
     EXPECT_EQ(AsciiUpperCase("azAZ09.*?"), "AZAZ09.*?");

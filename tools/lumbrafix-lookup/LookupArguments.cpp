@@ -1,4 +1,5 @@
 #include "LookupArguments.h"
+#include "text/TrimControls.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "LookupOutput.h"
 #include "lookup/LookupDatabase.h"
 #include "text/AnsiCodePage.h"
+#include "text/ProgramVersion.h"
 
 const char* const kLookupHelp =
     "Usage: lumbrafix-lookup [-t TYPE] [-p PROGRAM] [--and] [--json] [EXTENSION]\n"

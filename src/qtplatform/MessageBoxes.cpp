@@ -1,11 +1,11 @@
-#include "platform/MessageBoxes.h"
+#include "qtplatform/MessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "platform/AnsiQt.h"
-#include "platform/Application.h"
+#include "qtplatform/AnsiQt.h"
+#include "qtplatform/ApplicationTitle.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The wordings of the program's texts, German at 1000 + n and English at 5000 + n.
 // Blanks at either end belong to the texts. English text 63 has no entry on purpose.
 
+#include "text/ProgramVersion.h"
 #include "text/TextTable.h"
 
 namespace {
@@ -23,9 +24,8 @@ constexpr TextTableEntry kEntries[] = {
     {1012, "Suchbegriffe (2)"},
     {1013, "Suchebgriffe (3)"},
     {1014, "Treffer"},
-    {1015,
-     "Lumbrafix v1.2 - Das Offline Dateiendungen-Nachschlagewerk zu marbelin-online "
-     "(" LUMBRAFIX_UPDATE_HOST ")"},
+    {1015, LUMBRAFIX_TITLE " - Das Offline Dateiendungen-Nachschlagewerk zu marbelin-online "
+                           "(" LUMBRAFIX_UPDATE_HOST ")"},
     {1016, "Es ist ein Problem beim Herunterladen der Datei aufgetreten!"},
     {1017, "Bitte überprüfen Sie Ihre Internetverbindung bzw. wählen Sie sich ein"},
     {1018, "Aktuelle marbelin-online-Dateiliste"},
@@ -103,9 +103,8 @@ constexpr TextTableEntry kEntries[] = {
     {5012, "Search term (2)"},
     {5013, "Search term (3)"},
     {5014, "Hit(s)"},
-    {5015,
-     "Lumbrafix v1.2 - The offline file extension database of marbelin-online "
-     "(" LUMBRAFIX_UPDATE_HOST ")"},
+    {5015, LUMBRAFIX_TITLE " - The offline file extension database of marbelin-online "
+                           "(" LUMBRAFIX_UPDATE_HOST ")"},
     {5016, "A problem occured while downloading the file!"},
     {5017, "Please check your internet connection"},
     {5018, "Actual marbelin-online file"},

@@ -3,11 +3,8 @@
 #include <QApplication>
 #include <string>
 
-// The application object: the title that names the program in its message boxes, the
-// process-wide cursor, and the general error handler that reports errors no window caught.
-
-const std::string& ApplicationTitle();
-void SetApplicationTitle(std::string title);
+// The application object: the process-wide cursor, and the general error handler that reports
+// errors no window caught.
 
 void SetHourglassCursor();
 void RestoreDefaultCursor();

@@ -1,4 +1,4 @@
-#include "platform/Application.h"
+#include "qtplatform/Application.h"
 
 #include <QFont>
 #include <cstdio>
@@ -7,25 +7,9 @@
 #include <string_view>
 
 #include "platform/Exceptions.h"
-#include "platform/MessageBoxes.h"
+#include "qtplatform/ApplicationTitle.h"
+#include "qtplatform/MessageBoxes.h"
 #include "text/AnsiCodePage.h"
-
-namespace {
-
-std::string& Title() {
-    static std::string title;
-    return title;
-}
-
-}  // namespace
-
-const std::string& ApplicationTitle() {
-    return Title();
-}
-
-void SetApplicationTitle(std::string title) {
-    Title() = std::move(title);
-}
 
 void SetHourglassCursor() {
     if (QApplication::overrideCursor() != nullptr) {

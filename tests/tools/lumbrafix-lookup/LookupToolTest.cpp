@@ -8,8 +8,8 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
-#include "MadeFiles.h"
 #include "db/DatabaseFile.h"
+#include "lookup/MadeFiles.h"
 #include "platform/Streams.h"
 
 using nlohmann::json;

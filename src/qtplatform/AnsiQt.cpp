@@ -1,4 +1,4 @@
-#include "platform/AnsiQt.h"
+#include "qtplatform/AnsiQt.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "platform/Browser.h"
+#include "qtplatform/Browser.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "CipherTestSupport.h"
 #include "DbToolArguments.h"
 #include "DbToolCommands.h"
+#include "db/CipherTestSupport.h"
 #include "db/DatabaseKey.h"
 
 namespace fs = std::filesystem;
