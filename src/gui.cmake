@@ -5,6 +5,7 @@ add_library(lumbrafix_qtplatform STATIC
     qtplatform/Application.cpp
     qtplatform/ApplicationTitle.cpp
     qtplatform/Browser.cpp
+    qtplatform/Hourglass.cpp
     qtplatform/MessageBoxes.cpp
 )
 lumbrafix_area(lumbrafix_qtplatform qtplatform)

@@ -16,6 +16,7 @@
 #include "qtplatform/AnsiQt.h"
 #include "qtplatform/Application.h"
 #include "qtplatform/ApplicationTitle.h"
+#include "qtplatform/Hourglass.h"
 #include "qtplatform/MessageBoxes.h"
 #include "settings/ContextMenu.h"
 #include "settings/Settings.h"
@@ -110,7 +111,7 @@ void TLumbrafixForm::FormCreate() {
     lbxANDOR->setText(AndLinking == 1 ? QStringLiteral("AND") : QStringLiteral("OR"));
     lbxANDOR->adjustSize();
     lbxHits->clear();
-    SetHourglassCursor();
+    const THourglass hourglass;
     LoadExtensionDatabase();
 }
 
@@ -198,20 +199,20 @@ bool TLumbrafixForm::AnySearchTerm() const {
 }
 
 void TLumbrafixForm::butSearchClick() {
-    SetHourglassCursor();
     if (!AnySearchTerm()) {
         MessageBoxes().MessageDlg(Text(txEmptySearch), TMsgDlgType::mtWarning);
-        RestoreDefaultCursor();
         edExtension->setFocus();
         return;
     }
-    FindHits();
-    if (StringGridInfo->RowCount() > 1) {
-        StringGridInfo->SetFixedRows(1);
+    {
+        const THourglass hourglass;
+        FindHits();
+        if (StringGridInfo->RowCount() > 1) {
+            StringGridInfo->SetFixedRows(1);
+        }
+        StringGridInfo->SetColWidths(0, HitList.size() < kNarrowFirstColumnFrom ? 80 : 64);
+        WriteHitsIntoGrid();
     }
-    StringGridInfo->SetColWidths(0, HitList.size() < kNarrowFirstColumnFrom ? 80 : 64);
-    WriteHitsIntoGrid();
-    RestoreDefaultCursor();
     if (HitListFocus == 1) {
         StringGridInfo->setFocus();
     } else {

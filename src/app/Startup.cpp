@@ -5,24 +5,10 @@
 
 #include "app/SearchMain.h"
 #include "app/fSplah.h"
-#include "qtplatform/Application.h"
 #include "resources/ProgramResources.h"
-
-namespace {
-
-// Restores the cursor when the start-up is over, however it ends.
-struct DefaultCursorAtEnd {
-    DefaultCursorAtEnd() = default;
-    DefaultCursorAtEnd(const DefaultCursorAtEnd&) = delete;
-    DefaultCursorAtEnd& operator=(const DefaultCursorAtEnd&) = delete;
-    ~DefaultCursorAtEnd() { RestoreDefaultCursor(); }
-};
-
-}  // namespace
 
 std::unique_ptr<TLumbrafixForm> StartLumbrafix(std::string programFolder) {
     auto form = std::make_unique<TLumbrafixForm>(std::move(programFolder));
-    const DefaultCursorAtEnd cursor;
     const std::unique_ptr<TFormSplash> splash = ShowSplash(*form);
     form->FormCreate();
     return form;

@@ -157,10 +157,7 @@ void TformUpdate::DownloadDatabase() {
 // lets the button start the next download.
 void TformUpdate::EndTransfer() {
     IdHTTP.Disconnect();
-    if (workCursor_) {
-        RestoreDefaultCursor();
-        workCursor_ = false;
-    }
+    workCursor_.reset();
     // A bar without a maximum shows a busy indicator; at rest it goes back to an empty bar.
     if (ProgressBarhttpDownload->maximum() == 0) {
         ProgressBarhttpDownload->setRange(0, kIdleProgressMaximum);
@@ -200,8 +197,7 @@ void TformUpdate::IdHTTPWorkBegin(TIdComponent&, TWorkMode, std::int64_t maximum
     // The bar counts in int; a body beyond its range is shown in coarser steps.
     progressDivisor_ = maximum / std::numeric_limits<int>::max() + 1;
     ProgressBarhttpDownload->setRange(0, static_cast<int>(maximum / progressDivisor_));
-    SetHourglassCursor();
-    workCursor_ = true;
+    workCursor_.emplace();
 }
 
 void TformUpdate::IdHTTPWork(TIdComponent&, TWorkMode, std::int64_t count) {
@@ -220,31 +216,16 @@ void TformUpdate::KeepResponsive() {
 }
 
 void TformUpdate::IdHTTPWorkEnd(TIdComponent&, TWorkMode) {
-    RestoreDefaultCursor();
-    workCursor_ = false;
+    workCursor_.reset();
 }
 
 void TformUpdate::Label2Click() {
     OpenInBrowser(WebsiteUrl(LumbrafixForm->GetLanguageName()));
 }
 
-void TformUpdate::Label2MouseEnter() {
-    QApplication::setOverrideCursor(Qt::PointingHandCursor);
-}
-
-void TformUpdate::Label2MouseLeave() {
-    RestoreDefaultCursor();
-}
-
 bool TformUpdate::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label2) {
         switch (event->type()) {
-            case QEvent::Enter:
-                Label2MouseEnter();
-                break;
-            case QEvent::Leave:
-                Label2MouseLeave();
-                break;
             case QEvent::MouseButtonRelease:
                 Label2Click();
                 break;

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "net/IdHTTP.h"
@@ -9,6 +10,7 @@
 #include "platform/ProductSite.h"
 #include "platform/ProgramPath.h"
 #include "platform/Streams.h"
+#include "qtplatform/Hourglass.h"
 
 class QLabel;
 class QProgressBar;
@@ -38,8 +40,6 @@ public:
     void IdHTTPWork(TIdComponent& sender, TWorkMode mode, std::int64_t count);
     void IdHTTPWorkEnd(TIdComponent& sender, TWorkMode mode);
     void Label2Click();
-    void Label2MouseEnter();
-    void Label2MouseLeave();
     void DownloadDatabase();
 
     bool Transferring() const { return transferring_; }
@@ -80,7 +80,7 @@ private:
     std::string programFolder_;
     bool transferring_ = false;
     bool cancelRequested_ = false;
-    bool workCursor_ = false;
+    std::optional<THourglass> workCursor_;
     int closeResult_ = Rejected;
     std::int64_t progressDivisor_ = 1;
 };

@@ -30,6 +30,7 @@ QLabel* NewLinkLabel(QWidget* parent) {
     font.setUnderline(true);
     link->setFont(font);
     TformUpdate::PaintBlue(link);
+    link->setCursor(Qt::PointingHandCursor);
     link->adjustSize();
     return link;
 }

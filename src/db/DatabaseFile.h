@@ -3,12 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "platform/ProductSite.h"
+
 // Where the extension database lives. The window, the update and the command-line tools all
 // ask here, so they always agree on which file is meant. An installed program sits in a
 // folder its users may not write, so each user may keep an updated copy of their own.
-
-// The database's file name, the same in every folder that may hold it.
-inline constexpr const char* kDatabaseFileName = "marbelin_ext.txt";
 
 // The database file in `folder` (a folder name with its trailing "/").
 std::string DatabaseFileIn(const std::string& folder);

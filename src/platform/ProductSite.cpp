@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+// The build names the file once for the program, its package and the database it ships.
+const char* const kDatabaseFileName = LUMBRAFIX_DATABASE_NAME;
+
 const std::string& ProductHost() {
     static const std::string host = [] {
         const char* chosen = std::getenv("LUMBRAFIX_UPDATE_HOST");
@@ -16,5 +19,5 @@ std::string WebsiteUrl(std::string_view languageName) {
 }
 
 std::string DatabaseDownloadUrl() {
-    return "http://" + ProductHost() + "/marbelin_ext.txt";
+    return "http://" + ProductHost() + "/" + kDatabaseFileName;
 }

@@ -12,5 +12,9 @@ const std::string& ProductHost();
 // other name.
 std::string WebsiteUrl(std::string_view languageName);
 
+// The database's file name: the same in every folder that may hold it and on the product
+// server.
+extern const char* const kDatabaseFileName;
+
 // Where the update dialog fetches the current database file.
 std::string DatabaseDownloadUrl();

@@ -11,20 +11,6 @@
 #include "qtplatform/MessageBoxes.h"
 #include "text/AnsiCodePage.h"
 
-void SetHourglassCursor() {
-    if (QApplication::overrideCursor() != nullptr) {
-        QApplication::changeOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-}
-
-void RestoreDefaultCursor() {
-    while (QApplication::overrideCursor() != nullptr) {
-        QApplication::restoreOverrideCursor();
-    }
-}
-
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

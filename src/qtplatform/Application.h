@@ -3,11 +3,7 @@
 #include <QApplication>
 #include <string>
 
-// The application object: the process-wide cursor, and the general error handler that reports
-// errors no window caught.
-
-void SetHourglassCursor();
-void RestoreDefaultCursor();
+// The application object and the general error handler that reports errors no window caught.
 
 class TApplication : public QApplication {
 public:

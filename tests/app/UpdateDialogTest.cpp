@@ -113,6 +113,7 @@ TEST_F(UpdateDialogTest, ShowsTheLocalDateAndLinksInTheCurrentLanguage) {
     EXPECT_EQ(dialog->lbxVersion->text(), ShortDate(kOldDay));
     EXPECT_EQ(dialog->ShownLocalDate, QDate(1899, 12, 30).daysTo(kOldDay) + 0.5);
     EXPECT_TRUE(dialog->Label3->text().isEmpty());
+    EXPECT_EQ(dialog->Label2->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(dialog->Label2, Qt::LeftButton);
     EXPECT_EQ(opened, std::vector<std::string>{WebsiteUrl(form->GetLanguageName())});
 }
@@ -144,6 +145,11 @@ TEST_F(UpdateDialogTest, SuccessReplacesTheFileMarksTheNewDayOnceAndTakesEffectA
     bool hourglassWhileReceiving = false;
     dialog->IdHTTP.OnWork = [&, shown = dialog->IdHTTP.OnWork](auto& sender, auto mode, auto n) {
         maximumWhileReceiving = dialog->ProgressBarhttpDownload->maximum();
+        // The mouse passing over the link keeps the hourglass.
+        for (QEvent::Type passing : {QEvent::Enter, QEvent::Leave}) {
+            QEvent event(passing);
+            QApplication::sendEvent(dialog->Label2, &event);
+        }
         hourglassWhileReceiving = QApplication::overrideCursor() != nullptr &&
                                   QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         shown(sender, mode, n);
