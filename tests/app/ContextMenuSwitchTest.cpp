@@ -27,7 +27,8 @@ std::string RegistrationValue() {
 
 }  // namespace
 
-class ContextMenuStart : public MainWindowTest, public ::testing::WithParamInterface<StartRow> {};
+class ContextMenuStart : public MainWindowFixture,
+                         public ::testing::WithParamInterface<StartRow> {};
 
 TEST_P(ContextMenuStart, OnlyExactlyYesChecksTheBoxAndRewritesTheRegistration) {
     const StartRow& row = GetParam();
@@ -60,7 +61,8 @@ struct FileRow {
     QString extension;
 };
 
-class FileOnCommandLine : public MainWindowTest, public ::testing::WithParamInterface<FileRow> {};
+class FileOnCommandLine : public MainWindowFixture,
+                          public ::testing::WithParamInterface<FileRow> {};
 
 TEST_P(FileOnCommandLine, LooksUpTheExtensionAsIfTyped) {
     const FileRow& row = GetParam();

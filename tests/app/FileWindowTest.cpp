@@ -27,7 +27,7 @@ const MadeFiles& Desktop() {
     return desktop;
 }
 
-class FileWindowTest : public MainWindowTest {
+class FileWindowTest : public MainWindowFixture {
 protected:
     FileWindowTest() {
         std::filesystem::remove(Desktop().Path("opened"));

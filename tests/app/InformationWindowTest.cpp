@@ -38,7 +38,7 @@ void Click(QWidget* widget) {
 
 }  // namespace
 
-class InformationWindowTest : public MainWindowTest {
+class InformationWindowTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         WriteDatabase(".doc;Word document;Word;Win\r\n.pdf;Portable document;Reader;Win\r\n");
@@ -130,7 +130,7 @@ void PrintTo(const StoredLanguage& row, std::ostream* out) {
     *out << row.name;
 }
 
-class InformationWindowLanguage : public MainWindowTest,
+class InformationWindowLanguage : public MainWindowFixture,
                                   public testing::WithParamInterface<StoredLanguage> {
 protected:
     void SetUp() override {
@@ -252,7 +252,9 @@ public:
     bool splashPaintedAtMessage = false;
 };
 
-TEST_F(MainWindowTest, SplashIsPaintedBeforeTheLoadAndGoneAfterIt) {
+class SplashAtStart : public MainWindowFixture {};
+
+TEST_F(SplashAtStart, IsPaintedBeforeTheLoadAndGoneAfterIt) {
     SplashWatch watch;
     const ScopedMessageBoxes watchingAnswerer(watch);
     OpenWindow();  // no database: the load reports the missing file

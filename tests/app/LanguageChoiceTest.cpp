@@ -5,7 +5,9 @@
 #include "MainWindowFixture.h"
 #include "settings/Settings.h"
 
-TEST_F(MainWindowTest, StoredLanguageDecidesAtStartAndAChoiceSwitchesTheBase) {
+class LanguageChoice : public MainWindowFixture {};
+
+TEST_F(LanguageChoice, StoredLanguageDecidesAtStartAndAChoiceSwitchesTheBase) {
     ASSERT_TRUE(WriteStoredLanguage("German"));
     WriteDatabase("");
     OpenWindow();

@@ -15,19 +15,19 @@ void RecordingMessageBoxes::MessageDlg(const std::string& text, TMsgDlgType type
     shown.push_back({kind, text});
 }
 
-MainWindowTest::MainWindowTest() {
+MainWindowFixture::MainWindowFixture() {
     static int counter = 0;
     folder_ = std::filesystem::temp_directory_path() /
               ("lumbrafix app " + std::to_string(::getpid()) + "-" + std::to_string(++counter));
     std::filesystem::create_directories(folder_);
 }
 
-MainWindowTest::~MainWindowTest() {
+MainWindowFixture::~MainWindowFixture() {
     form.reset();
     std::filesystem::remove_all(folder_);
 }
 
-void MainWindowTest::WriteDatabase(const std::string& plainText) const {
+void MainWindowFixture::WriteDatabase(const std::string& plainText) const {
     TMemoryStream plain;
     plain.WriteBuffer(plainText.data(), plainText.size());
     plain.SetPosition(0);
@@ -37,11 +37,11 @@ void MainWindowTest::WriteDatabase(const std::string& plainText) const {
     cipher.EncipherStream(plain, file);
 }
 
-void MainWindowTest::WriteRawDatabase(const std::string& bytes) const {
+void MainWindowFixture::WriteRawDatabase(const std::string& bytes) const {
     std::ofstream(DatabasePath(), std::ios::binary) << bytes;
 }
 
-TLumbrafixForm& MainWindowTest::OpenWindow() {
+TLumbrafixForm& MainWindowFixture::OpenWindow() {
     form = StartLumbrafix(Folder());
     form->show();
     QApplication::setActiveWindow(form.get());
@@ -49,8 +49,8 @@ TLumbrafixForm& MainWindowTest::OpenWindow() {
     return *form;
 }
 
-void MainWindowTest::Search(const QString& extension, const QString& fileType,
-                            const QString& program) {
+void MainWindowFixture::Search(const QString& extension, const QString& fileType,
+                               const QString& program) {
     form->edExtension->setText(extension);
     form->edFileType->setText(fileType);
     form->edApp->setText(program);

@@ -33,10 +33,10 @@ public:
 };
 
 // A main window over a database of its own in a fresh program folder.
-class MainWindowTest : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test {
 protected:
-    MainWindowTest();
-    ~MainWindowTest() override;
+    MainWindowFixture();
+    ~MainWindowFixture() override;
 
     std::string Folder() const { return folder_.string() + "/"; }
     std::filesystem::path DatabasePath() const { return folder_ / "marbelin_ext.txt"; }

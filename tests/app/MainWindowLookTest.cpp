@@ -32,7 +32,7 @@ int CountPixels(const QImage& window, QWidget* form, QWidget* widget, const QCol
 
 }  // namespace
 
-class MainWindowLook : public MainWindowTest {
+class MainWindowLook : public MainWindowFixture {
 protected:
     void SetUp() override {
         WriteDatabase(

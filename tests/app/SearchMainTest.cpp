@@ -30,7 +30,7 @@ std::string CellText(const TLumbrafixForm& form, int col, int row) {
 
 }  // namespace
 
-class SearchTest : public MainWindowTest {
+class SearchTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         WriteDatabase(DatabaseWithHits(12));
@@ -93,7 +93,7 @@ TEST_F(SearchTest, FirstColumnNarrowsFromTenHitsOn) {
     EXPECT_EQ(form->StringGridInfo->ColWidths(1), 111);
 }
 
-TEST_F(MainWindowTest, NineHitsKeepTheWideFirstColumnAndTenNarrowIt) {
+TEST_F(SearchTest, NineHitsKeepTheWideFirstColumnAndTenNarrowIt) {
     for (const auto& [hits, width] : {std::pair{9, 80}, std::pair{10, 64}}) {
         WriteDatabase(DatabaseWithHits(hits));
         OpenWindow();

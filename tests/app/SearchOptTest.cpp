@@ -37,7 +37,7 @@ void Escape(TFormSerachOpt& dialog) {
 
 }  // namespace
 
-class SearchOptionsTest : public MainWindowTest {
+class SearchOptionsTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         WriteDatabase(".doc;Word document;Word;Win\r\n.docx;Word document;Word;Win\r\n");

@@ -22,7 +22,10 @@ std::string CountLine(const TLumbrafixForm& form, std::size_t count) {
 
 }  // namespace
 
-TEST_F(MainWindowTest, LoadsEveryLineAndShowsTheCount) {
+// The database read at start-up, and what the user is told when it cannot be.
+class DatabaseAtStart : public MainWindowFixture {};
+
+TEST_F(DatabaseAtStart, LoadsEveryLineAndShowsTheCount) {
     WriteDatabase(".doc;Word;Word;Win\r\n\r\n.txt;Text;Editor;Unix\r\n.txt;Text;Editor;Unix");
     TLumbrafixForm& window = OpenWindow();
     EXPECT_TRUE(boxes.shown.empty());
@@ -30,7 +33,7 @@ TEST_F(MainWindowTest, LoadsEveryLineAndShowsTheCount) {
     EXPECT_EQ(FromQString(window.lbxCountInfo->text()), CountLine(window, 4));
 }
 
-TEST_F(MainWindowTest, MissingFileNamesTheFolderBetweenSingleSpaces) {
+TEST_F(DatabaseAtStart, MissingFileNamesTheFolderBetweenSingleSpaces) {
     TLumbrafixForm& window = OpenWindow();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, "plain");
@@ -40,14 +43,14 @@ TEST_F(MainWindowTest, MissingFileNamesTheFolderBetweenSingleSpaces) {
     EXPECT_EQ(FromQString(window.lbxCountInfo->text()), CountLine(window, 0));
 }
 
-TEST_F(MainWindowTest, FolderOfTheDatabaseNameCountsAsMissing) {
+TEST_F(DatabaseAtStart, FolderOfTheDatabaseNameCountsAsMissing) {
     std::filesystem::create_directory(DatabasePath());
     OpenWindow();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, "plain");
 }
 
-TEST_F(MainWindowTest, FilesShorterThanOneBlockAreReportedAsInvalidFormat) {
+TEST_F(DatabaseAtStart, FilesShorterThanOneBlockAreReportedAsInvalidFormat) {
     for (const std::string& bytes : {std::string(), std::string("1234567")}) {
         boxes.shown.clear();
         WriteRawDatabase(bytes);
@@ -59,7 +62,7 @@ TEST_F(MainWindowTest, FilesShorterThanOneBlockAreReportedAsInvalidFormat) {
     }
 }
 
-TEST_F(MainWindowTest, FileWithoutAnyLineIsReportedAsDefectOrEmpty) {
+TEST_F(DatabaseAtStart, FileWithoutAnyLineIsReportedAsDefectOrEmpty) {
     WriteDatabase("");
     TLumbrafixForm& window = OpenWindow();
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -67,12 +70,12 @@ TEST_F(MainWindowTest, FileWithoutAnyLineIsReportedAsDefectOrEmpty) {
     EXPECT_EQ(boxes.shown[0].text, LoadStr(window.LanguageBase + txDefectOrEmpty));
 }
 
-TEST_F(MainWindowTest, TextFromAZeroByteOnIsLost) {
+TEST_F(DatabaseAtStart, TextFromAZeroByteOnIsLost) {
     WriteDatabase(std::string("a;b;c;d\r\n\0e;f;g;h\r\n", 19));
     EXPECT_EQ(Lines(OpenWindow().ExtensionList), TLines{"a;b;c;d"});
 }
 
-TEST_F(MainWindowTest, FileHeldByAnotherReaderIsReportedWithItsName) {
+TEST_F(DatabaseAtStart, FileHeldByAnotherReaderIsReportedWithItsName) {
     WriteDatabase(".doc;Word;Word;Win");
     TFileStream holder(DatabasePath().string(), TFileMode::fmOpenReadExclusive);
     TLumbrafixForm& window = OpenWindow();
@@ -86,7 +89,7 @@ TEST_F(MainWindowTest, FileHeldByAnotherReaderIsReportedWithItsName) {
     EXPECT_TRUE(window.ExtensionList.empty());
 }
 
-TEST_F(MainWindowTest, OutOfMemoryOnAHugeSparseFileIsShownAndTheWindowOpensEmpty) {
+TEST_F(DatabaseAtStart, OutOfMemoryOnAHugeSparseFileIsShownAndTheWindowOpensEmpty) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer ends the program on an allocation it cannot make";
 #endif

@@ -55,7 +55,7 @@ QString ShortDate(const QDate& day) {
 
 }  // namespace
 
-class UpdateDialogTest : public MainWindowTest {
+class UpdateDialogTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         WriteDatabase("old;Old;Old;Win\r\n");
