@@ -54,7 +54,7 @@ void WidenToShowCaption(QCheckBox* box) {
 
 }  // namespace
 
-TLumbrafixForm::TLumbrafixForm(std::string programFolder, QWidget* parent)
+TLumbrafixForm::TLumbrafixForm(std::filesystem::path programFolder, QWidget* parent)
     : QDialog(parent), programFolder_(std::move(programFolder)) {
     LumbrafixForm = this;
     CreateControls();

@@ -24,8 +24,9 @@ class TLumbrafixForm : public QDialog {
 
 public:
     // Builds the window and settles the language; FormCreate then loads the database from
-    // `programFolder` (with its trailing "/"). StartLumbrafix (Startup.h) runs both.
-    explicit TLumbrafixForm(std::string programFolder = ProgramFolder(), QWidget* parent = nullptr);
+    // `programFolder`. StartLumbrafix (Startup.h) runs both.
+    explicit TLumbrafixForm(std::filesystem::path programFolder = ProgramFolder(),
+                            QWidget* parent = nullptr);
     ~TLumbrafixForm() override;
 
     int GetLanguageBase() const { return LanguageBase; }
@@ -105,7 +106,7 @@ private:
     std::string Text(int offset) const;
     bool AnySearchTerm() const;
 
-    std::string programFolder_;
+    std::filesystem::path programFolder_;
 };
 
 // The process-wide main window, for the windows that work on it.

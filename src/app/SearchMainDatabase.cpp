@@ -21,10 +21,11 @@ bool IsFile(const std::string& path) {
 }  // namespace
 
 void TLumbrafixForm::LoadExtensionDatabase() {
-    const std::string path = DatabaseFileToRead(programFolder_);
+    const std::string path = DatabaseFileToRead(programFolder_).string();
     if (!IsFile(path)) {
         // The folder is a file-system name (UTF-8); the message is an ANSI text.
-        MessageBoxes().ShowMessage(Text(txMissingBefore) + " " + Utf8ToAnsi(programFolder_) + " " +
+        MessageBoxes().ShowMessage(Text(txMissingBefore) + " " +
+                                   Utf8ToAnsi(ShownFolder(programFolder_)) + " " +
                                    Text(txMissingAfter));
         return;
     }

@@ -7,7 +7,7 @@
 #include "app/fSplah.h"
 #include "resources/ProgramResources.h"
 
-std::unique_ptr<TLumbrafixForm> StartLumbrafix(std::string programFolder) {
+std::unique_ptr<TLumbrafixForm> StartLumbrafix(std::filesystem::path programFolder) {
     auto form = std::make_unique<TLumbrafixForm>(std::move(programFolder));
     const std::unique_ptr<TFormSplash> splash = ShowSplash(*form);
     form->FormCreate();

@@ -41,7 +41,7 @@ QString ShortDateText(TDateTime dateTime) {
 
 }  // namespace
 
-TformUpdate::TformUpdate(std::string programFolder, QWidget* parent)
+TformUpdate::TformUpdate(std::filesystem::path programFolder, QWidget* parent)
     : QDialog(parent), programFolder_(std::move(programFolder)) {
     CreateControls();
     ApplyUpdateSettings(IdHTTP);
@@ -121,14 +121,15 @@ void TformUpdate::DownloadDatabase() {
     if (transferring_) {
         return;
     }
-    const std::optional<std::string> folder = DatabaseFolderToWrite(programFolder_);
+    const std::optional<std::filesystem::path> folder = DatabaseFolderToWrite(programFolder_);
     if (!folder) {
         // No request goes out when the result could not be kept anywhere.
-        MessageBoxes().MessageDlg(Text(txNoWritableFolder) + " " + Utf8ToAnsi(UserDatabaseFolder()),
-                                  TMsgDlgType::mtError);
+        MessageBoxes().MessageDlg(
+            Text(txNoWritableFolder) + " " + Utf8ToAnsi(ShownFolder(UserDatabaseFolder())),
+            TMsgDlgType::mtError);
         return;
     }
-    const std::string database = DatabaseFileIn(*folder);
+    const std::string database = DatabaseFileIn(*folder).string();
     transferring_ = true;
     cancelRequested_ = false;
     btDownLoad->setEnabled(false);

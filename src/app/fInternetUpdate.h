@@ -24,9 +24,10 @@ class TformUpdate : public QDialog {
     Q_OBJECT
 
 public:
-    // The program runs from `programFolder` (with its trailing "/"); the database shown and
+    // The program runs from `programFolder`; the database shown and
     // replaced is the one of that folder or the user's own copy (see DatabaseFile.h).
-    explicit TformUpdate(std::string programFolder = ProgramFolder(), QWidget* parent = nullptr);
+    explicit TformUpdate(std::filesystem::path programFolder = ProgramFolder(),
+                         QWidget* parent = nullptr);
     ~TformUpdate() override;
 
     // Where the database is fetched; tests point it at a server on 127.0.0.1.
@@ -77,7 +78,7 @@ private:
     void KeepResponsive();
     std::string Text(int offset) const;
 
-    std::string programFolder_;
+    std::filesystem::path programFolder_;
     bool transferring_ = false;
     bool cancelRequested_ = false;
     std::optional<THourglass> workCursor_;

@@ -4,7 +4,7 @@
 #include "db/DatabaseKey.h"
 #include "platform/Streams.h"
 
-TStringList LoadDatabaseLines(const std::string& programFolder) {
-    TFileStream file(DatabaseFileToRead(programFolder), TFileMode::fmOpenReadShared);
+TStringList LoadDatabaseLines(const std::filesystem::path& programFolder) {
+    TFileStream file(DatabaseFileToRead(programFolder).string(), TFileMode::fmOpenReadShared);
     return ReadExtensionLines(file, BuildDatabaseKey());
 }

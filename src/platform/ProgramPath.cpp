@@ -1,13 +1,11 @@
 #include "platform/ProgramPath.h"
 
-#include <filesystem>
-
-std::string ProgramFile() {
+std::filesystem::path ProgramFile() {
     std::error_code error;
-    return std::filesystem::canonical("/proc/self/exe", error).string();
+    return std::filesystem::canonical("/proc/self/exe", error);
 }
 
-std::string ProgramFolder() {
+std::filesystem::path ProgramFolder() {
     const std::filesystem::path exe = ProgramFile();
-    return exe.empty() ? "./" : exe.parent_path().string() + "/";
+    return exe.empty() ? std::filesystem::path(".") : exe.parent_path();
 }

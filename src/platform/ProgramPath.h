@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 
-// The folder that holds the running program's executable, with its trailing "/". Symbolic
-// links are resolved, so a launcher link elsewhere still leads to the real folder.
-std::string ProgramFolder();
+// The folder that holds the running program's executable. Symbolic links are resolved, so a
+// launcher link elsewhere still leads to the real folder; "." when the system can't say.
+std::filesystem::path ProgramFolder();
 
 // The running program's executable itself, links resolved; empty when the system can't say.
-std::string ProgramFile();
+std::filesystem::path ProgramFile();

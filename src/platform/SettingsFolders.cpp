@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/ProgramPath.h"
@@ -32,9 +33,10 @@ bool RunsFromBuildTree() {
     if (error) {
         return false;
     }
-    const std::string program = ProgramFolder();
-    const std::string tree = buildTree.string() + "/";
-    return program.compare(0, tree.size(), tree) == 0;
+    const std::filesystem::path program = ProgramFolder();
+    // Compared folder by folder, so that "build-asan" is not taken for inside "build".
+    return std::mismatch(buildTree.begin(), buildTree.end(), program.begin(), program.end())
+               .first == buildTree.end();
 }
 
 }  // namespace

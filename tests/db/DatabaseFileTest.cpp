@@ -23,8 +23,8 @@ struct ReadRow {
 
 class DatabaseFileTest : public testing::TestWithParam<ReadRow> {
 protected:
-    void Place(const std::string& path, int age) {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    void Place(const std::filesystem::path& path, int age) {
+        std::filesystem::create_directories(path.parent_path());
         if (age == -2) {
             std::filesystem::create_directories(path);
         } else if (age >= 0) {
@@ -32,7 +32,7 @@ protected:
             std::filesystem::last_write_time(path, now_ - std::chrono::seconds(age));
         }
     }
-    std::string ProgramFolder() const { return (settings.Root() / "program").string() + "/"; }
+    std::filesystem::path ProgramFolder() const { return settings.Root() / "program"; }
 
     ScopedSettingsFolders settings;
     const Clock now_ = Clock::clock::now();
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DatabaseFolderToWrite, ProgramFolderWhenWritableElseTheUsersCreatedAsNeeded) {
     ScopedSettingsFolders settings;
-    const std::string program = (settings.Root() / "program").string() + "/";
+    const std::filesystem::path program = settings.Root() / "program";
     std::filesystem::create_directories(program);
     EXPECT_EQ(DatabaseFolderToWrite(program), program);
     EXPECT_FALSE(std::filesystem::exists(UserDatabaseFolder()));
@@ -66,4 +66,9 @@ TEST(DatabaseFolderToWrite, ProgramFolderWhenWritableElseTheUsersCreatedAsNeeded
     EXPECT_TRUE(std::filesystem::is_directory(UserDatabaseFolder()));
     ::setenv("XDG_DATA_HOME", "/sys/lumbrafix-test", 1);
     EXPECT_EQ(DatabaseFolderToWrite("/sys/"), std::nullopt);
+}
+
+TEST(ShownFolder, EndsInOneSlash) {
+    EXPECT_EQ(ShownFolder("/opt/lumbrafix"), "/opt/lumbrafix/");
+    EXPECT_EQ(ShownFolder("/opt/lumbrafix/"), "/opt/lumbrafix/");
 }

@@ -56,8 +56,8 @@ int Examine(const TLookupArguments& arguments, const TStringList& database, std:
     return status;
 }
 
-int Run(const TLookupArguments& arguments, const std::string& programFolder, std::FILE* out,
-        std::FILE* err) {
+int Run(const TLookupArguments& arguments, const std::filesystem::path& programFolder,
+        std::FILE* out, std::FILE* err) {
     TStringList database;
     try {
         database = LoadDatabaseLines(programFolder);
@@ -71,7 +71,7 @@ int Run(const TLookupArguments& arguments, const std::string& programFolder, std
 
 }  // namespace
 
-int RunLookup(const std::vector<std::string>& arguments, const std::string& programFolder,
+int RunLookup(const std::vector<std::string>& arguments, const std::filesystem::path& programFolder,
               std::FILE* out, std::FILE* err) {
     TLookupArguments parsed;
     try {
