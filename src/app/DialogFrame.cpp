@@ -1,7 +1,11 @@
 #include "app/DialogFrame.h"
 
-#include <QDialog>
+#include <QLabel>
 #include <QScreen>
+#include <QShowEvent>
+
+#include "qtplatform/AnsiQt.h"
+#include "text/TextTable.h"
 
 QFont DesignedFont(int pixelHeight, bool bold) {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -16,4 +20,34 @@ void SetUpFixedDialog(QDialog& window, int clientWidth, int clientHeight) {
     window.setFixedSize(clientWidth, clientHeight);
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.setFont(DesignedFont(11));
+}
+
+QLabel* NewLabel(QWidget* parent, int left, int top, bool bold) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    if (bold) {
+        label->setFont(DesignedFont(11, true));
+    }
+    return label;
+}
+
+void SetCaption(QLabel* label, const std::string& text) {
+    label->setText(ToQString(text));
+    label->adjustSize();
+}
+
+TDialogFrame::TDialogFrame(TWindowLanguage& language, QWidget* parent)
+    : QDialog(parent), language_(language) {}
+
+std::string TDialogFrame::Text(int offset) const {
+    return LoadStr(language_.GetLanguageBase() + offset);
+}
+
+void TDialogFrame::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A window shown again by the window system (restored from a minimise) keeps its texts.
+    if (!event->spontaneous()) {
+        FormShow();
+    }
 }

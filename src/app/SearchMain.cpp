@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "app/DialogFrame.h"
 #include "app/fInternetUpdate.h"
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
@@ -85,7 +86,7 @@ std::string TLumbrafixForm::SystemLanguageName() {
     return ::SystemLanguageName();
 }
 
-std::string TLumbrafixForm::GetLanguageName() {
+std::string TLumbrafixForm::GetLanguageName() const {
     return ChooseLanguageName(SystemLanguageName(), ReadStoredLanguage());
 }
 
@@ -135,11 +136,6 @@ void TLumbrafixForm::FormShow() {
     if (ContextMenuChosen()) {
         CheckBoxContexMenu->setChecked(true);
     }
-}
-
-void TLumbrafixForm::SetCaption(QLabel* label, const std::string& text) {
-    label->setText(ToQString(text));
-    label->adjustSize();
 }
 
 void TLumbrafixForm::SetUpHitGrid() {
@@ -252,7 +248,7 @@ void TLumbrafixForm::butExitClick() {
 }
 
 void TLumbrafixForm::btInternetDetailsClick() {
-    TformUpdate formUpdate(programFolder_, this);
+    TformUpdate formUpdate(*this, programFolder_, this);
     formUpdate.exec();
     edExtension->setFocus();
 }

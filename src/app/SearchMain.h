@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/WindowLanguage.h"
 #include "db/ExtensionDatabase.h"
 #include "db/LbCipher.h"
 #include "db/SearchEngine.h"
@@ -19,7 +20,7 @@ class TEzHitGrid;
 
 // The main window: three search fields, the hit grid, the result box and the rows that open
 // the update, search options and information windows. There is one for the whole run.
-class TLumbrafixForm : public QDialog {
+class TLumbrafixForm : public QDialog, public TWindowLanguage {
     Q_OBJECT
 
 public:
@@ -29,12 +30,12 @@ public:
                             QWidget* parent = nullptr);
     ~TLumbrafixForm() override;
 
-    int GetLanguageBase() const { return LanguageBase; }
+    int GetLanguageBase() const override { return LanguageBase; }
     static std::string SystemLanguageName();
-    static std::string GetLanguageName();
-    // Stores the machine-wide language choice ("German" or "English") and switches the texts'
-    // base to it; without the right to change the machine's settings nothing changes.
-    void StoreLanguage(const std::string& languageName);
+    std::string GetLanguageName() const override;
+    // Stores the language choice ("German" or "English") machine-wide where this user may,
+    // else for this user, and switches the texts' base to it.
+    void StoreLanguage(const std::string& languageName) override;
 
     // The start-up work behind the splash: application title, empty lists and flags, and the
     // database load under the hourglass, which the caller restores.
@@ -102,7 +103,6 @@ private:
     void LoadExtensionDatabase();
     void FindHits();
     void WriteHitsIntoGrid();
-    void SetCaption(QLabel* label, const std::string& text);
     std::string Text(int offset) const;
     bool AnySearchTerm() const;
 

@@ -17,17 +17,6 @@ namespace {
 constexpr int kClientWidth = 754;
 constexpr int kClientHeight = 536;
 
-QLabel* NewLabel(QWidget* parent, int left, int top, bool bold = false) {
-    auto* label = new QLabel(parent);
-    // Labels show search terms and database texts: never read them as markup.
-    label->setTextFormat(Qt::PlainText);
-    label->move(left, top);
-    if (bold) {
-        label->setFont(DesignedFont(11, true));
-    }
-    return label;
-}
-
 TEdit* NewEdit(QWidget* parent, int left, int top) {
     auto* edit = new TEdit(parent);
     edit->setGeometry(left, top, 121, 21);

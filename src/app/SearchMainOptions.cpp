@@ -10,7 +10,7 @@
 #include "settings/ContextMenu.h"
 
 void TLumbrafixForm::btSearchDetailsClick() {
-    TFormSerachOpt dialog;
+    TFormSerachOpt dialog(*this, nullptr);
     (AndLinking == 1 ? dialog.rbANDSearch : dialog.rbORSearch)->setChecked(true);
     (HitListFocus == 1 ? dialog.rbHitListSelected : dialog.rbSearchFieldSelected)->setChecked(true);
     if (dialog.exec() == QDialog::Accepted) {

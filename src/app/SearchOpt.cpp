@@ -4,14 +4,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QShowEvent>
 
-#include "app/DialogFrame.h"
-#include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "qtplatform/AnsiQt.h"
 #include "text/TextNumbers.h"
-#include "text/TextTable.h"
 
 namespace {
 
@@ -26,7 +22,8 @@ QRadioButton* NewRadioButton(QWidget* parent, const QRect& geometry) {
 
 }  // namespace
 
-TFormSerachOpt::TFormSerachOpt(QWidget* parent) : QDialog(parent) {
+TFormSerachOpt::TFormSerachOpt(TWindowLanguage& language, QWidget* parent)
+    : TDialogFrame(language, parent) {
     CreateControls();
     connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -60,18 +57,6 @@ void TFormSerachOpt::CreateControls() {
     }
 }
 
-std::string TFormSerachOpt::Text(int offset) {
-    return LoadStr(LumbrafixForm->GetLanguageBase() + offset);
-}
-
-void TFormSerachOpt::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        FormShow();
-        btOK->setFocus();
-    }
-}
-
 void TFormSerachOpt::FormShow() {
     setWindowTitle(ToQString(Text(txOptTitle)));
     lbInfoText->setText(ToQString(Text(txOptIntro)));
@@ -84,4 +69,5 @@ void TFormSerachOpt::FormShow() {
     rbHitListSelected->setText(ToQString(Text(txOptFocusHitList)));
     btCancel->setText(ToQString(Text(txOptCancel)));
     btOK->setText(ToQString(Text(txOptOk)));
+    btOK->setFocus();
 }

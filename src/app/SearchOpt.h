@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QDialog>
-#include <string>
+#include "app/DialogFrame.h"
 
 class QFrame;
 class QGroupBox;
@@ -12,14 +11,14 @@ class TBitBtn;
 // The search options dialog: AND or OR linking of the search terms, and whether the search
 // field or the hit grid takes the focus after a search. The main window presets the choices,
 // shows it modally and reads them back after OK; a fresh dialog serves each opening.
-class TFormSerachOpt : public QDialog {
+class TFormSerachOpt : public TDialogFrame {
     Q_OBJECT
 
 public:
-    explicit TFormSerachOpt(QWidget* parent = nullptr);
+    TFormSerachOpt(TWindowLanguage& language, QWidget* parent);
 
-    // Puts in the texts of the main window's current language.
-    void FormShow();
+    // Puts in the texts of the current language and gives OK the focus.
+    void FormShow() override;
 
     QFrame* Panel1 = nullptr;
     QLabel* lbInfoText = nullptr;
@@ -32,10 +31,6 @@ public:
     TBitBtn* btCancel = nullptr;
     TBitBtn* btOK = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void CreateControls();
-    static std::string Text(int offset);
 };

@@ -6,10 +6,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
-#include <QShowEvent>
 #include <limits>
 
-#include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "db/DatabaseFile.h"
 #include "db/DatabaseUpdate.h"
@@ -20,7 +18,6 @@
 #include "qtplatform/MessageBoxes.h"
 #include "text/AnsiCodePage.h"
 #include "text/TextNumbers.h"
-#include "text/TextTable.h"
 
 namespace {
 
@@ -41,8 +38,9 @@ QString ShortDateText(TDateTime dateTime) {
 
 }  // namespace
 
-TformUpdate::TformUpdate(std::filesystem::path programFolder, QWidget* parent)
-    : QDialog(parent), programFolder_(std::move(programFolder)) {
+TformUpdate::TformUpdate(TWindowLanguage& language, std::filesystem::path programFolder,
+                         QWidget* parent)
+    : TDialogFrame(language, parent), programFolder_(std::move(programFolder)) {
     CreateControls();
     ApplyUpdateSettings(IdHTTP);
     ConnectHandlers();
@@ -67,17 +65,6 @@ void TformUpdate::ConnectHandlers() {
     IdHTTP.OnWaiting = [this] { KeepResponsive(); };
 }
 
-std::string TformUpdate::Text(int offset) const {
-    return LoadStr(LumbrafixForm->GetLanguageBase() + offset);
-}
-
-void TformUpdate::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        FormShow();
-    }
-}
-
 void TformUpdate::FormShow() {
     // Without a database there is no date to show; any download then counts as newer.
     if (LocalFileDate(DatabaseFileToRead(programFolder_), ShownLocalDate)) {
@@ -91,8 +78,7 @@ void TformUpdate::FormShow() {
                                                 {lbxLabelVer, txUpdateLocalVersion},
                                                 {Label1, txUpdateFromServer}};
     for (const auto& [label, number] : captions) {
-        label->setText(ToQString(Text(number)));
-        label->adjustSize();
+        SetCaption(label, Text(number));
     }
     ArrangeFirstRow();
     btDownLoad->setText(ToQString(Text(txUpdateStart)));
@@ -221,7 +207,7 @@ void TformUpdate::IdHTTPWorkEnd(TIdComponent&, TWorkMode) {
 }
 
 void TformUpdate::Label2Click() {
-    OpenInBrowser(WebsiteUrl(LumbrafixForm->GetLanguageName()));
+    OpenInBrowser(WebsiteUrl(Language().GetLanguageName()));
 }
 
 bool TformUpdate::eventFilter(QObject* watched, QEvent* event) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "app/DialogFrame.h"
 #include "net/IdHTTP.h"
 #include "platform/FileDate.h"
 #include "platform/ProductSite.h"
@@ -20,21 +20,20 @@ class TBitBtn;
 // product server with a progress bar, and links to the product website. The download is
 // received beside the database and replaces it only when complete, so the database in use is
 // never damaged; the main window reads the new file at its next start.
-class TformUpdate : public QDialog {
+class TformUpdate : public TDialogFrame {
     Q_OBJECT
 
 public:
     // The program runs from `programFolder`; the database shown and
     // replaced is the one of that folder or the user's own copy (see DatabaseFile.h).
-    explicit TformUpdate(std::filesystem::path programFolder = ProgramFolder(),
-                         QWidget* parent = nullptr);
+    TformUpdate(TWindowLanguage& language, std::filesystem::path programFolder, QWidget* parent);
     ~TformUpdate() override;
 
     // Where the database is fetched; tests point it at a server on 127.0.0.1.
     std::string DownloadUrl = DatabaseDownloadUrl();
     TDateTime ShownLocalDate = 0;
 
-    void FormShow();
+    void FormShow() override;
     void btDownLoadClick();
     void btCloseClick();
     void IdHTTPWorkBegin(TIdComponent& sender, TWorkMode mode, std::int64_t maximum);
@@ -65,7 +64,6 @@ public slots:
     void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -76,7 +74,6 @@ private:
     void ReportSuccess(const std::string& written);
     void EndTransfer();
     void KeepResponsive();
-    std::string Text(int offset) const;
 
     std::filesystem::path programFolder_;
     bool transferring_ = false;

@@ -16,12 +16,6 @@ constexpr int kFirstRowTop = 16;
 // Space between the parts of the first row, which reads as one sentence.
 constexpr int kWordGap = 4;
 
-QLabel* NewLabel(QWidget* parent, int left, int top) {
-    auto* label = new QLabel(parent);
-    label->move(left, top);
-    return label;
-}
-
 // The link to the product website: a fixed caption in blue, underlined.
 QLabel* NewLinkLabel(QWidget* parent) {
     QLabel* link = NewLabel(parent, 184, kFirstRowTop);

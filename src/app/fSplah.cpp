@@ -52,17 +52,6 @@ public:
     }
 };
 
-QLabel* NewLabel(QWidget* parent, int left, int top) {
-    auto* label = new QLabel(parent);
-    label->move(left, top);
-    return label;
-}
-
-void SetCaption(QLabel* label, const std::string& text) {
-    label->setText(ToQString(text));
-    label->adjustSize();
-}
-
 void MakeLink(QLabel* label) {
     QFont font = label->font();
     font.setUnderline(true);

@@ -14,7 +14,7 @@ TEST_F(LanguageChoice, StoredLanguageDecidesAtStartAndAChoiceSwitchesTheBase) {
     EXPECT_EQ(form->GetLanguageBase(), 1000);
     form->StoreLanguage("English");
     EXPECT_EQ(form->GetLanguageBase(), 5000);
-    EXPECT_EQ(TLumbrafixForm::GetLanguageName(), "English");
+    EXPECT_EQ(form->GetLanguageName(), "English");
 
     // Stored nowhere: the base stays, without a word.
     settings.RefuseMachineFolder();

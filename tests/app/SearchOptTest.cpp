@@ -127,3 +127,29 @@ INSTANTIATE_TEST_SUITE_P(
         ClosingRow{"CloseBoxKeepsTheOptions", "Word", true, CloseBox, 0, 0, false, false},
         ClosingRow{"EscapeKeepsTheOptions", "Word", true, Escape, 0, 0, false, false}),
     RowName());
+
+namespace {
+
+// A language of the test's own: the dialog needs nothing of the main window.
+class FixedLanguage : public TWindowLanguage {
+public:
+    explicit FixedLanguage(int base) : base_(base) {}
+    int GetLanguageBase() const override { return base_; }
+    std::string GetLanguageName() const override { return base_ == 1000 ? "German" : "English"; }
+    void StoreLanguage(const std::string&) override {}
+
+private:
+    int base_;
+};
+
+}  // namespace
+
+TEST(SearchOptionsAlone, TakesItsTextsFromTheLanguageItIsGiven) {
+    for (const int base : {1000, 5000}) {
+        FixedLanguage language(base);
+        TFormSerachOpt dialog(language, nullptr);
+        dialog.show();
+        EXPECT_EQ(dialog.windowTitle(), ToQString(LoadStr(base + txOptTitle)));
+        EXPECT_EQ(dialog.rbANDSearch->text(), ToQString(LoadStr(base + txOptAnd)));
+    }
+}

@@ -76,7 +76,8 @@ protected:
     // Downloads once from `url`, opening the dialog on `folder` first when it is not open.
     void Download(const std::string& url, const std::string& folder = {}) {
         if (!dialog) {
-            dialog = std::make_unique<TformUpdate>(folder.empty() ? Folder() : folder, form.get());
+            dialog = std::make_unique<TformUpdate>(*form, folder.empty() ? Folder() : folder,
+                                                   form.get());
             dialog->IdHTTP.ReadTimeout = 300;
             dialog->show();
         }
@@ -108,7 +109,7 @@ TEST_F(UpdateDialogTest, ShowsTheLocalDateAndLinksInTheCurrentLanguage) {
     std::vector<std::string> opened;
     ScopedBrowserOpener browser([&](const std::string& url) { opened.push_back(url); });
     form->LanguageBase = 5000;
-    dialog = std::make_unique<TformUpdate>(Folder(), form.get());
+    dialog = std::make_unique<TformUpdate>(*form, Folder(), form.get());
     dialog->show();
     EXPECT_EQ(dialog->lbxVersion->text(), ShortDate(kOldDay));
     EXPECT_EQ(dialog->ShownLocalDate, QDate(1899, 12, 30).daysTo(kOldDay) + 0.5);
