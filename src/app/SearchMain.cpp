@@ -26,8 +26,6 @@
 #include "text/TextTable.h"
 #include "text/TrimControls.h"
 
-TLumbrafixForm* LumbrafixForm = nullptr;
-
 namespace {
 
 constexpr int kHitGridColumns = 4;
@@ -57,7 +55,6 @@ void WidenToShowCaption(QCheckBox* box) {
 
 TLumbrafixForm::TLumbrafixForm(std::filesystem::path programFolder, QWidget* parent)
     : QDialog(parent), programFolder_(std::move(programFolder)) {
-    LumbrafixForm = this;
     CreateControls();
     ConnectHandlers();
     LanguageBase = LanguageBaseFor(GetLanguageName());
@@ -65,9 +62,6 @@ TLumbrafixForm::TLumbrafixForm(std::filesystem::path programFolder, QWidget* par
 
 TLumbrafixForm::~TLumbrafixForm() {
     StringGridInfo->SetRowSource(1, nullptr);  // it reads the hit list, which goes first
-    if (LumbrafixForm == this) {
-        LumbrafixForm = nullptr;
-    }
 }
 
 void TLumbrafixForm::ConnectHandlers() {

@@ -108,6 +108,3 @@ private:
 
     std::filesystem::path programFolder_;
 };
-
-// The process-wide main window, for the windows that work on it.
-extern TLumbrafixForm* LumbrafixForm;
