@@ -156,11 +156,13 @@ void TLumbrafixForm::SetUpHitGrid() {
     StringGridInfo->setPalette(palette);
     StringGridInfo->SetColor(QColor(0, 128, 0));
     StringGridInfo->SetFixedColsFontColor(QColor(255, 255, 0));
+    // By field: a column the user has moved keeps its heading and width at its new place.
     const int widths[kHitGridColumns] = {80, 190, 195, 80};
     const int headers[kHitGridColumns] = {txExtension, txFileType, txProgram, txPlatform};
     for (int col = 0; col < kHitGridColumns; ++col) {
-        StringGridInfo->SetCells(col, 0, ToQString(Text(headers[col])));
-        StringGridInfo->SetColWidths(col, widths[col]);
+        const int field = StringGridInfo->SourceField(col);
+        StringGridInfo->SetCells(col, 0, ToQString(Text(headers[field])));
+        StringGridInfo->SetColWidths(col, widths[field]);
     }
 }
 

@@ -188,7 +188,6 @@ QString TStringGrid::Cells(int col, int row) const {
 void TStringGrid::SetRowSource(int firstRow, std::shared_ptr<const TGridRowSource> source) {
     rowSource_ = std::move(source);
     rowSourceFirst_ = std::max(0, firstRow);
-    sourceFields_.clear();
     for (auto& column : cells_) {
         column.resize(std::min(column.size(), static_cast<size_t>(rowSourceFirst_)));
     }

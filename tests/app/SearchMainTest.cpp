@@ -141,6 +141,22 @@ TEST_F(SearchTest, RefreshingCaptionsKeepsTheFirstHitUnderTheHeader) {
     EXPECT_EQ(CellText(*form, 0, 0), LoadStr(form->LanguageBase + txExtension));
 }
 
+// Faults: a search writes fields by position under moved columns; refreshed captions put
+// headings and widths back by position.
+TEST_F(SearchTest, MovedColumnsKeepTheirFieldsHeadingsAndWidths) {
+    const auto heading = [this](int text) { return LoadStr(form->LanguageBase + text); };
+    form->StringGridInfo->MoveColumn(3, 0);  // the platform column to the front
+    Search("doc");
+    EXPECT_EQ(CellText(*form, 0, 0), heading(txPlatform));
+    EXPECT_EQ(CellText(*form, 0, 1), "Win Mac");
+    EXPECT_EQ(CellText(*form, 1, 1), ".doc");
+    EXPECT_EQ(CellText(*form, 3, 1), "Word");
+    form->RefreshCaptions();
+    EXPECT_EQ(CellText(*form, 0, 0), heading(txPlatform));
+    EXPECT_EQ(CellText(*form, 3, 0), heading(txProgram));
+    EXPECT_EQ(form->StringGridInfo->ColWidths(3), 195);
+}
+
 TEST_F(SearchTest, ExitButtonReleasesTheListsAndClosesTheWindow) {
     Search("doc");
     form->butExit->click();
