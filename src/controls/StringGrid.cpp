@@ -291,7 +291,7 @@ void TStringGrid::SetRow(int row) {
 TGridRect TStringGrid::Selection() const {
     TGridRect selection{std::min(anchor_.x(), current_.x()), std::min(anchor_.y(), current_.y()),
                         std::max(anchor_.x(), current_.x()), std::max(anchor_.y(), current_.y())};
-    if (options_ & goRowSelect) {
+    if ((options_ & goRowSelect) && wholeRows_) {
         selection.Left = FixedCols();
         selection.Right = ColCount() - 1;
     }
@@ -301,6 +301,7 @@ TGridRect TStringGrid::Selection() const {
 void TStringGrid::SetSelection(const TGridRect& selection) {
     MoveCurrent(selection.Left, selection.Top, false);
     MoveCurrent(selection.Right, selection.Bottom, true);
+    wholeRows_ = false;
 }
 
 QPoint TStringGrid::NearestNonFixed(QPoint cell) const {
@@ -310,6 +311,7 @@ QPoint TStringGrid::NearestNonFixed(QPoint cell) const {
 
 void TStringGrid::MoveCurrent(int col, int row, bool keepAnchor) {
     current_ = NearestNonFixed(QPoint(col, row));
+    wholeRows_ = true;
     if (!keepAnchor) {
         anchor_ = current_;
     }

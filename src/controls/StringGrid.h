@@ -158,6 +158,7 @@ public:
     // Block between the anchor and the current cell; with goRowSelect all non-fixed columns.
     TGridRect Selection() const;
     // Anchor (Left, Top) and current cell (Right, Bottom), each clamped to the non-fixed cells.
+    // The block keeps its columns also with goRowSelect, until a key or a click moves on.
     void SetSelection(const TGridRect& selection);
 
     // First scrolling row and column shown after the fixed ones.
@@ -234,6 +235,7 @@ private:
     bool defaultDrawing_ = true;
     QPoint current_;  // x = column, y = row
     QPoint anchor_;
+    bool wholeRows_ = true;  // with goRowSelect, the selection spans all non-fixed columns
     MouseState mouseState_ = MouseState::Idle;
     int mouseCol_ = -1;         // column being sized or moved
     int sizingStartX_ = 0;      // press position of a column resize
