@@ -2,6 +2,7 @@
 // check box caption in both languages.
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 
 #include "MainWindowFixture.h"
@@ -82,5 +83,33 @@ TEST_F(MainWindowLook, ContextMenuCaptionShowsWholeInBothLanguages) {
         const QCheckBox* box = form->CheckBoxContexMenu;
         EXPECT_GE(box->width(), box->sizeHint().width()) << base;
         EXPECT_LT(box->geometry().right(), form->butExit->x()) << base;
+    }
+}
+
+// Faults: a style that draws the frame below the title, not through it; a box off its place.
+TEST_F(MainWindowLook, GroupBoxTitlesSitOnTheFrameLine) {
+    for (const auto& [box, designed] : {std::pair{form->gbOptions, QRect(416, 16, 329, 177)},
+                                        std::pair{form->gbResultInfo, QRect(568, 208, 177, 201)}}) {
+        EXPECT_EQ(box->geometry(), designed);
+        const QImage image = box->grab().toImage();
+        const int beside = image.width() - 12;  // right of the title
+        int line = 0;
+        while (line < image.height() &&
+               image.pixelColor(beside, line) == image.pixelColor(beside, 0)) {
+            ++line;
+        }
+        std::vector<int> inkRows;  // rows of the title's letters
+        const int titleRight = 8 + box->fontMetrics().horizontalAdvance(box->title());
+        for (int y = 0; y < line + 10; ++y) {
+            for (int x = 8; x < titleRight; ++x) {
+                if (image.pixelColor(x, y).lightness() < 100) {
+                    inkRows.push_back(y);
+                    break;
+                }
+            }
+        }
+        ASSERT_FALSE(inkRows.empty());
+        EXPECT_LT(inkRows.front(), line) << designed.x();
+        EXPECT_GT(inkRows.back(), line) << designed.x();
     }
 }
