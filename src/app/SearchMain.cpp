@@ -49,6 +49,18 @@ void WidenToShowCaption(QCheckBox* box) {
     box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
 }
 
+// A caption never runs across its parent's frame: it is cut with an ellipsis to keep the same
+// margin on the right as on the left, and shows whole in its tool tip.
+void FitIntoParent(QLabel* label) {
+    const int room = label->parentWidget()->width() - 2 * label->x();
+    const bool fits = label->width() <= room;
+    label->setToolTip(fits ? QString() : label->text());
+    if (!fits) {
+        label->setText(label->fontMetrics().elidedText(label->text(), Qt::ElideRight, room));
+        label->resize(room, label->height());
+    }
+}
+
 }  // namespace
 
 TLumbrafixForm::TLumbrafixForm(std::string programFolder, QWidget* parent)
@@ -137,6 +149,7 @@ void TLumbrafixForm::FormShow() {
 void TLumbrafixForm::SetCaption(QLabel* label, const std::string& text) {
     label->setText(ToQString(text));
     label->adjustSize();
+    FitIntoParent(label);
 }
 
 void TLumbrafixForm::SetUpHitGrid() {

@@ -76,6 +76,20 @@ TEST_F(MainWindowLook, SearchTermsShowAsTypedNotAsMarkup) {
     EXPECT_EQ(form->lbxSearchItem2->text(), QStringLiteral("<b>x</b>"));
 }
 
+// Faults: a long term runs across the result box's frame, or is cut without an ellipsis.
+TEST_F(MainWindowLook, LongSearchTermIsCutWithAnEllipsisInsideTheResultBox) {
+    const QString term(60, QLatin1Char('o'));
+    Search(term);
+    const QLabel* item = form->lbxSearchItem1;
+    EXPECT_EQ(item->geometry().right() + 1, form->gbResultInfo->width() - item->x());
+    EXPECT_TRUE(item->text().endsWith(QChar(0x2026)));
+    EXPECT_LE(item->fontMetrics().horizontalAdvance(item->text()), item->width());
+    EXPECT_EQ(item->toolTip(), term);
+    Search("o");
+    EXPECT_EQ(item->text(), QStringLiteral("o"));
+    EXPECT_EQ(item->toolTip(), QString());
+}
+
 TEST_F(MainWindowLook, ContextMenuCaptionShowsWholeInBothLanguages) {
     for (const int base : {LanguageBaseFor("German"), LanguageBaseFor("English")}) {
         form->LanguageBase = base;
