@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "app/DialogFrame.h"
 #include "app/fInternetUpdate.h"
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
@@ -47,18 +48,6 @@ private:
 // right, where nothing lies beside it.
 void WidenToShowCaption(QCheckBox* box) {
     box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
-}
-
-// A caption never runs across its parent's frame: it is cut with an ellipsis to keep the same
-// margin on the right as on the left, and shows whole in its tool tip.
-void FitIntoParent(QLabel* label) {
-    const int room = label->parentWidget()->width() - 2 * label->x();
-    const bool fits = label->width() <= room;
-    label->setToolTip(fits ? QString() : label->text());
-    if (!fits) {
-        label->setText(label->fontMetrics().elidedText(label->text(), Qt::ElideRight, room));
-        label->resize(room, label->height());
-    }
 }
 
 }  // namespace
@@ -149,7 +138,9 @@ void TLumbrafixForm::FormShow() {
 void TLumbrafixForm::SetCaption(QLabel* label, const std::string& text) {
     label->setText(ToQString(text));
     label->adjustSize();
-    FitIntoParent(label);
+    // A caption never runs across its parent's frame: it keeps the same margin on the right as
+    // on the left.
+    FitToWidth(*label, label->parentWidget()->width() - 2 * label->x());
 }
 
 void TLumbrafixForm::SetUpHitGrid() {
