@@ -133,27 +133,16 @@ TEST_F(SearchTest, EscapeKeepsTheWindowOpen) {
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(SearchTest, RefreshingCaptionsKeepsTheFirstHitUnderTheHeader) {
+// Faults: fields written by position under a moved column; headings and widths put back by
+// position when the captions are refreshed.
+TEST_F(SearchTest, RefreshingCaptionsKeepsTheFirstHitUnderTheHeadingsTheUserMoved) {
+    form->StringGridInfo->MoveColumn(3, 0);  // the platform column to the front
     Search("hit");
     form->RefreshCaptions();
     EXPECT_EQ(form->StringGridInfo->RowCount(), 2);
-    EXPECT_EQ(CellText(*form, 0, 1), ".hit0");
-    EXPECT_EQ(CellText(*form, 0, 0), LoadStr(form->LanguageBase + txExtension));
-}
-
-// Faults: a search writes fields by position under moved columns; refreshed captions put
-// headings and widths back by position.
-TEST_F(SearchTest, MovedColumnsKeepTheirFieldsHeadingsAndWidths) {
-    const auto heading = [this](int text) { return LoadStr(form->LanguageBase + text); };
-    form->StringGridInfo->MoveColumn(3, 0);  // the platform column to the front
-    Search("doc");
-    EXPECT_EQ(CellText(*form, 0, 0), heading(txPlatform));
-    EXPECT_EQ(CellText(*form, 0, 1), "Win Mac");
-    EXPECT_EQ(CellText(*form, 1, 1), ".doc");
-    EXPECT_EQ(CellText(*form, 3, 1), "Word");
-    form->RefreshCaptions();
-    EXPECT_EQ(CellText(*form, 0, 0), heading(txPlatform));
-    EXPECT_EQ(CellText(*form, 3, 0), heading(txProgram));
+    EXPECT_EQ(CellText(*form, 1, 1), ".hit0");
+    EXPECT_EQ(CellText(*form, 1, 0), LoadStr(form->LanguageBase + txExtension));
+    EXPECT_EQ(CellText(*form, 0, 1), "Win");
     EXPECT_EQ(form->StringGridInfo->ColWidths(3), 195);
 }
 

@@ -121,9 +121,8 @@ TEST(StringGridSelection, SetSelectionSetsAnchorAndCurrentClamped) {
     EXPECT_EQ(grid.Row(), 3);
     grid.SetSelection({0, 0, 99, 99});
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 4, 9}));
-    // With whole-row selection the block keeps its columns until the current cell moves on.
     grid.SetOptions(grid.Options() | goRowSelect);
-    grid.SetSelection({2, 4, 3, 5});
+    grid.SetSelection({2, 4, 3, 5});  // whole rows only once the current cell moves on
     EXPECT_EQ(grid.Selection(), (TGridRect{2, 4, 3, 5}));
     grid.SetRow(6);
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 6, 4, 6}));
