@@ -82,6 +82,7 @@ TEST_F(MainWindowLook, LongSearchTermIsCutWithAnEllipsisInsideTheResultBox) {
     const QLabel* item = form->lbxSearchItem1;
     EXPECT_EQ(item->geometry().right() + 1, form->gbResultInfo->width() - item->x());
     EXPECT_TRUE(item->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(item->toolTip().size(), 60);  // shown whole there
 }
 
 TEST_F(MainWindowLook, ContextMenuCaptionShowsWholeInBothLanguages) {
@@ -104,5 +105,10 @@ TEST_F(MainWindowLook, GroupBoxTitlesSitOnTheFrameLine) {
             ++line;
         }
         EXPECT_EQ(line, box->fontMetrics().height() / 2 - 1) << box->x();
+        const QColor ground = image.pixelColor(x, 0);
+        EXPECT_EQ(image.pixelColor(7, line), ground);  // cleared just left of the title
+        for (const QPoint edge : {QPoint(0, 60), QPoint(x + 8, 60), QPoint(x, box->height() - 1)}) {
+            EXPECT_NE(image.pixelColor(edge), ground) << box->x();
+        }
     }
 }

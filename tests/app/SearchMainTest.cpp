@@ -143,7 +143,10 @@ TEST_F(SearchTest, RefreshingCaptionsKeepsTheFirstHitUnderTheHeadingsTheUserMove
     EXPECT_EQ(CellText(*form, 1, 1), ".hit0");
     EXPECT_EQ(CellText(*form, 1, 0), LoadStr(form->LanguageBase + txExtension));
     EXPECT_EQ(CellText(*form, 0, 1), "Win");
-    EXPECT_EQ(form->StringGridInfo->ColWidths(3), 195);
+    const TEzHitGrid& grid = *form->StringGridInfo;
+    EXPECT_EQ(
+        (std::vector{grid.ColWidths(0), grid.ColWidths(1), grid.ColWidths(2), grid.ColWidths(3)}),
+        (std::vector{80, 80, 190, 195}));
 }
 
 TEST_F(SearchTest, ExitButtonReleasesTheListsAndClosesTheWindow) {
