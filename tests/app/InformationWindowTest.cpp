@@ -89,6 +89,13 @@ TEST_F(InformationWindowTest, InformationModeShowsEveryControlAndTheWholePicture
         }
         EXPECT_EQ(FromQString(window.windowTitle()), LoadStr(form->LanguageBase + txAboutTitle));
         EXPECT_EQ(window.Image1->pixmap().size(), QSize(369, 270));
+        for (const auto& [control, designed] :
+             {std::pair<QWidget*, QRect>{window.Image1, {24, 8, 377, 273}},
+              {window.Bevel1, {24, 384, 393, 4}},
+              {window.ComboBoxLanguage, {80, 400, 169, 22}},
+              {window.butClose, {328, 400, 86, 25}}}) {
+            EXPECT_EQ(control->geometry(), designed) << control->metaObject()->className();
+        }
         window.accept();
     });
 }

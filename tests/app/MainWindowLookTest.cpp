@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScreen>
 
 #include "MainWindowFixture.h"
 #include "controls/BitBtn.h"
@@ -74,6 +75,14 @@ TEST_F(MainWindowLook, SearchTermsShowAsTypedNotAsMarkup) {
     // Shown as markup, the heading would be far higher than the line it stands on.
     EXPECT_LT(form->lbxSearchItem1->height(), 20);
     EXPECT_EQ(form->lbxSearchItem2->text(), QStringLiteral("<b>x</b>"));
+}
+
+// Faults: the window off centre, at another size or in another font than designed.
+TEST_F(MainWindowLook, WindowIsCentredAtItsDesignedSizeAndFont) {
+    EXPECT_EQ(form->size(), QSize(754, 536));
+    const QPoint off = form->geometry().center() - form->screen()->availableGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 4);  // the frame's edge
+    EXPECT_EQ(form->font().pixelSize(), 11);
 }
 
 // Faults: a long term runs across the result box's frame, or is cut without an ellipsis.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 #include "MainWindowFixture.h"
 #include "controls/BitBtn.h"
@@ -126,6 +127,13 @@ TEST_F(SearchTest, EnterInAFieldStartsTheSearch) {
     form->edFileType->setText(QStringLiteral("word"));
     QTest::keyClick(form->edFileType, Qt::Key_Return);
     EXPECT_EQ(form->HitList.size(), 1u);
+}
+
+TEST_F(SearchTest, FocusReturnsToTheExtensionFieldAfterTheUpdateDialog) {
+    form->btInternetDetails->setFocus();
+    QTimer::singleShot(0, form.get(), [] { QApplication::activeModalWidget()->close(); });
+    form->btInternetDetailsClick();
+    EXPECT_EQ(form->focusWidget(), form->edExtension);
 }
 
 TEST_F(SearchTest, EscapeKeepsTheWindowOpen) {
