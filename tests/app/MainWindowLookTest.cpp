@@ -119,5 +119,8 @@ TEST_F(MainWindowLook, GroupBoxTitlesSitOnTheFrameLine) {
         for (const QPoint edge : {QPoint(0, 60), QPoint(x + 8, 60), QPoint(x, box->height() - 1)}) {
             EXPECT_NE(image.pixelColor(edge), ground) << box->x();
         }
+        const QColor etch = image.pixelColor(0, 60);  // the same etched line on every side
+        EXPECT_EQ(image.pixelColor(box->width() - 2, 60), etch);
+        EXPECT_EQ(image.pixelColor(x, box->height() - 2), etch);
     }
 }
