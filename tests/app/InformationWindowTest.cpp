@@ -1,6 +1,7 @@
 // The information window and the splash: what each mode shows, how the window closes and
 // where the focus goes then, the website link, the picture, and the splash at start-up.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -96,6 +97,12 @@ TEST_F(InformationWindowTest, InformationModeShowsEveryControlAndTheWholePicture
               {window.butClose, {328, 400, 86, 25}}}) {
             EXPECT_EQ(control->geometry(), designed) << control->metaObject()->className();
         }
+        EXPECT_EQ(window.lbxLanguage->pos(), QPoint(24, 408));
+        EXPECT_EQ(window.Label4->y(), 336);
+        EXPECT_EQ(window.windowType(), Qt::Tool);
+        EXPECT_EQ(window.ComboBoxLanguage->view()->sizeHintForRow(0), 16);
+        EXPECT_TRUE(window.Label4->font().underline() && window.Label4->autoFillBackground());
+        EXPECT_EQ(window.Label4->palette().color(QPalette::WindowText), QColor(Qt::blue));
         window.accept();
     });
 }
