@@ -98,6 +98,7 @@ TEST_F(InformationWindowTest, InformationModeShowsEveryControlAndTheWholePicture
             EXPECT_EQ(control->geometry(), designed) << control->metaObject()->className();
         }
         EXPECT_EQ(window.lbxLanguage->pos(), QPoint(24, 408));
+        EXPECT_EQ(window.Label3->pos(), QPoint(24, 336));
         EXPECT_EQ(window.Label4->y(), 336);
         EXPECT_EQ(window.windowType(), Qt::Tool);
         EXPECT_EQ(window.ComboBoxLanguage->view()->sizeHintForRow(0), 16);
