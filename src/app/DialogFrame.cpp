@@ -51,3 +51,12 @@ void TDialogFrame::showEvent(QShowEvent* event) {
         FormShow();
     }
 }
+
+void FitToWidth(QLabel& label, int width) {
+    const bool fits = label.width() <= width;
+    label.setToolTip(fits ? QString() : label.text());
+    if (!fits) {
+        label.setText(label.fontMetrics().elidedText(label.text(), Qt::ElideRight, width));
+        label.resize(width, label.height());
+    }
+}

@@ -40,3 +40,7 @@ protected:
 private:
     TWindowLanguage& language_;
 };
+
+// Cuts a label's text with an ellipsis to `width` pixels and narrows the label to it; the whole
+// text then shows in its tool tip. A label no wider than `width` keeps its text, without a tip.
+void FitToWidth(QLabel& label, int width);

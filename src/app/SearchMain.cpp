@@ -132,6 +132,13 @@ void TLumbrafixForm::FormShow() {
     }
 }
 
+void TLumbrafixForm::SetCaption(QLabel* label, const std::string& text) {
+    ::SetCaption(label, text);
+    // A caption never runs across its parent's frame: it keeps the same margin on the right as
+    // on the left.
+    FitToWidth(*label, label->parentWidget()->width() - 2 * label->x());
+}
+
 void TLumbrafixForm::SetUpHitGrid() {
     StringGridInfo->SetColCount(kHitGridColumns);
     StringGridInfo->SetRowCount(2);
@@ -149,11 +156,13 @@ void TLumbrafixForm::SetUpHitGrid() {
     StringGridInfo->setPalette(palette);
     StringGridInfo->SetColor(QColor(0, 128, 0));
     StringGridInfo->SetFixedColsFontColor(QColor(255, 255, 0));
+    // By field: a column the user has moved keeps its heading and width at its new place.
     const int widths[kHitGridColumns] = {80, 190, 195, 80};
     const int headers[kHitGridColumns] = {txExtension, txFileType, txProgram, txPlatform};
     for (int col = 0; col < kHitGridColumns; ++col) {
-        StringGridInfo->SetCells(col, 0, ToQString(Text(headers[col])));
-        StringGridInfo->SetColWidths(col, widths[col]);
+        const int field = StringGridInfo->SourceField(col);
+        StringGridInfo->SetCells(col, 0, ToQString(Text(headers[field])));
+        StringGridInfo->SetColWidths(col, widths[field]);
     }
 }
 

@@ -103,6 +103,8 @@ private:
     void LoadExtensionDatabase();
     void FindHits();
     void WriteHitsIntoGrid();
+    // A caption of the main window: it never runs across its parent's frame.
+    void SetCaption(QLabel* label, const std::string& text);
     std::string Text(int offset) const;
     bool AnySearchTerm() const;
 

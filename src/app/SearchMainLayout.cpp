@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 
 #include "app/DialogFrame.h"
@@ -11,6 +10,7 @@
 #include "controls/BitBtn.h"
 #include "controls/Edit.h"
 #include "controls/Ezhitstg_Ext.h"
+#include "controls/GroupBox.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ void TLumbrafixForm::CreateSearchPanel() {
 }
 
 void TLumbrafixForm::CreateOptionsBox() {
-    gbOptions = new QGroupBox(this);
+    gbOptions = new TGroupBox(this);
     gbOptions->setGeometry(416, 16, 329, 177);
     lbInternetUpd = NewLabel(gbOptions, 8, 32);
     btInternetDetails = NewDetailsButton(gbOptions, 24, "internet.xpm");
@@ -87,7 +87,7 @@ void TLumbrafixForm::CreateOptionsBox() {
 }
 
 void TLumbrafixForm::CreateResultBox() {
-    gbResultInfo = new QGroupBox(this);
+    gbResultInfo = new TGroupBox(this);
     gbResultInfo->setGeometry(568, 208, 177, 201);
     lbxSearchValues = NewLabel(gbResultInfo, 8, 24, true);
     lbxSearchItem1 = NewLabel(gbResultInfo, 8, 48);

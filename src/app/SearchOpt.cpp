@@ -1,11 +1,11 @@
 #include "app/SearchOpt.h"
 
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
 #include "controls/BitBtn.h"
+#include "controls/GroupBox.h"
 #include "qtplatform/AnsiQt.h"
 #include "text/TextNumbers.h"
 
@@ -37,11 +37,11 @@ void TFormSerachOpt::CreateControls() {
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     lbInfoText = new QLabel(Panel1);
     lbInfoText->setGeometry(16, 16, 362, 13);
-    gbxANDOR = new QGroupBox(Panel1);
+    gbxANDOR = new TGroupBox(Panel1);
     gbxANDOR->setGeometry(16, 40, 361, 73);
     rbANDSearch = NewRadioButton(gbxANDOR, QRect(16, 24, 113, 17));
     rbORSearch = NewRadioButton(gbxANDOR, QRect(16, 48, 113, 17));
-    gbxSelection = new QGroupBox(Panel1);
+    gbxSelection = new TGroupBox(Panel1);
     gbxSelection->setGeometry(16, 120, 361, 73);
     rbSearchFieldSelected = NewRadioButton(gbxSelection, QRect(16, 24, 233, 17));
     rbHitListSelected = NewRadioButton(gbxSelection, QRect(16, 48, 217, 17));

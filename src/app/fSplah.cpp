@@ -27,6 +27,8 @@ constexpr int kClientWidth = 433;
 constexpr int kClientHeight = 444;
 constexpr int kLanguageRowHeight = 16;
 constexpr int kLinkLeft = 312;
+constexpr int kTextHeight = 11;  // the designed 8 point
+constexpr int kSmallestTextHeight = 9;
 constexpr const char* kLanguageNames[] = {"German", "English"};
 // How long the start-up waits at most for the splash to reach the screen.
 constexpr int kSplashPaintTimeoutMs = 2000;
@@ -51,6 +53,13 @@ public:
         return {QStyledItemDelegate::sizeHint(option, index).width(), kLanguageRowHeight};
     }
 };
+
+void SetTextHeight(QLabel* label, int pixels) {
+    QFont font = label->font();
+    font.setPixelSize(pixels);
+    label->setFont(font);
+    label->adjustSize();
+}
 
 void MakeLink(QLabel* label) {
     QFont font = label->font();
@@ -159,14 +168,29 @@ void TFormSplash::FormShow() {
         ComboBoxLanguage->setCurrentIndex(mainWindow_.GetLanguageName() == "German" ? 0 : 1);
     }
     SetCaption(Label3, Text(txAboutDescription));
-    // The link follows the description where the font makes the description run longer, and
-    // the window widens to keep the link whole.
-    Label4->move(std::max(kLinkLeft, Label3->geometry().right() + 1), Label4->y());
-    resize(std::max(width(), Label4->geometry().right() + Label3->x()), height());
+    FitDescriptionAndLink();
     SetCaption(Label2, Text(txAboutAuthor));
     SetCaption(lbxLanguage, Text(txAboutLanguage));
     butClose->setText(ToQString(Text(txClose)));
     setWindowTitle(ToQString(Text(txAboutTitle)));
+}
+
+// The description and the link behind it share one line no wider than the separator. Where the
+// installed font runs wider than the designed one, the link moves left from its place up to the
+// description, then both shrink together down to a smallest height, and a description still
+// too long is cut; the window keeps its designed size.
+void TFormSplash::FitDescriptionAndLink() {
+    const int right = Bevel1->geometry().right() + 1;
+    for (int height = kTextHeight; height >= kSmallestTextHeight; --height) {
+        SetTextHeight(Label3, height);
+        SetTextHeight(Label4, height);
+        if (Label3->geometry().right() + 1 + Label4->width() <= right) {
+            break;
+        }
+    }
+    FitToWidth(*Label3, right - Label4->width() - Label3->x());
+    const int linkLeft = std::max(kLinkLeft, Label3->geometry().right() + 1);
+    Label4->move(std::min(linkLeft, right - Label4->width()), Label4->y());
 }
 
 void TFormSplash::ComboBoxLanguageChange(int index) {

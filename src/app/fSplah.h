@@ -46,6 +46,7 @@ private:
     void CreateControls();
     void ConnectHandlers();
     void FormShow();
+    void FitDescriptionAndLink();
     std::string Text(int offset) const;
 
     TLumbrafixForm& mainWindow_;

@@ -188,7 +188,6 @@ QString TStringGrid::Cells(int col, int row) const {
 void TStringGrid::SetRowSource(int firstRow, std::shared_ptr<const TGridRowSource> source) {
     rowSource_ = std::move(source);
     rowSourceFirst_ = std::max(0, firstRow);
-    sourceFields_.clear();
     for (auto& column : cells_) {
         column.resize(std::min(column.size(), static_cast<size_t>(rowSourceFirst_)));
     }
@@ -292,7 +291,7 @@ void TStringGrid::SetRow(int row) {
 TGridRect TStringGrid::Selection() const {
     TGridRect selection{std::min(anchor_.x(), current_.x()), std::min(anchor_.y(), current_.y()),
                         std::max(anchor_.x(), current_.x()), std::max(anchor_.y(), current_.y())};
-    if (options_ & goRowSelect) {
+    if ((options_ & goRowSelect) && wholeRows_) {
         selection.Left = FixedCols();
         selection.Right = ColCount() - 1;
     }
@@ -302,6 +301,7 @@ TGridRect TStringGrid::Selection() const {
 void TStringGrid::SetSelection(const TGridRect& selection) {
     MoveCurrent(selection.Left, selection.Top, false);
     MoveCurrent(selection.Right, selection.Bottom, true);
+    wholeRows_ = false;
 }
 
 QPoint TStringGrid::NearestNonFixed(QPoint cell) const {
@@ -311,6 +311,7 @@ QPoint TStringGrid::NearestNonFixed(QPoint cell) const {
 
 void TStringGrid::MoveCurrent(int col, int row, bool keepAnchor) {
     current_ = NearestNonFixed(QPoint(col, row));
+    wholeRows_ = true;
     if (!keepAnchor) {
         anchor_ = current_;
     }

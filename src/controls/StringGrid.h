@@ -40,7 +40,8 @@ class TGridRowSource {
 public:
     virtual ~TGridRowSource() = default;
     virtual int Count() const = 0;
-    // Text of field `field` of entry `index`; a column shows the field of its first position.
+    // Text of field `field` of entry `index`; a column shows the field of its first position
+    // wherever it has been moved to (TStringGrid::SourceField).
     virtual QString Text(int field, int index) const = 0;
 };
 
@@ -114,8 +115,11 @@ public:
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
     // Rows from `firstRow` on show the entries of `source` (nullptr: none) and drop the texts
-    // held for them; a text set afterwards with SetCells takes the place of the source's.
+    // held for them; a text set afterwards with SetCells takes the place of the source's. Moved
+    // columns keep showing their own field, also from a new source.
     void SetRowSource(int firstRow, std::shared_ptr<const TGridRowSource> source);
+    // The field a column shows from a row source: the position it had before any move.
+    int SourceField(int col) const;
 
     int ColCount() const { return cols_.Count(); }
     void SetColCount(int count);  // at least 1; FixedCols drops to count - 1 if needed
@@ -154,6 +158,7 @@ public:
     // Block between the anchor and the current cell; with goRowSelect all non-fixed columns.
     TGridRect Selection() const;
     // Anchor (Left, Top) and current cell (Right, Bottom), each clamped to the non-fixed cells.
+    // The block keeps its columns also with goRowSelect, until a key or a click moves on.
     void SetSelection(const TGridRect& selection);
 
     // First scrolling row and column shown after the fixed ones.
@@ -213,7 +218,6 @@ private:
     void GeometryChanged();
 
     const QString* HeldText(int col, int row) const;
-    int SourceField(int col) const;
 
     std::vector<std::vector<QString>> cells_;  // [column][row]; null: no text held
     std::shared_ptr<const TGridRowSource> rowSource_;
@@ -231,6 +235,7 @@ private:
     bool defaultDrawing_ = true;
     QPoint current_;  // x = column, y = row
     QPoint anchor_;
+    bool wholeRows_ = true;  // with goRowSelect, the selection spans all non-fixed columns
     MouseState mouseState_ = MouseState::Idle;
     int mouseCol_ = -1;         // column being sized or moved
     int sizingStartX_ = 0;      // press position of a column resize

@@ -1,9 +1,11 @@
 // The information window and the splash: what each mode shows, how the window closes and
 // where the focus goes then, the website link, the picture, and the splash at start-up.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -36,6 +38,16 @@ void Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
+// Faults: the window grown, or off centre, for a wide font; the description or the link
+// running past the separator or into each other.
+void ExpectDesignedSizeAndTextsWithinTheSeparator(const TFormSplash& window) {
+    EXPECT_EQ(window.size(), QSize(433, 444));  // 441 x 470 with its frame
+    const QPoint off = window.geometry().center() - window.screen()->availableGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 4);  // the frame's edge
+    EXPECT_LT(window.Label3->geometry().right(), window.Label4->x());
+    EXPECT_LE(window.Label4->geometry().right(), window.Bevel1->geometry().right());
+}
+
 }  // namespace
 
 class InformationWindowTest : public MainWindowFixture {
@@ -64,6 +76,7 @@ TEST_F(InformationWindowTest, SplashShowsNoLanguageChoiceAndIgnoresPictureClicks
     const std::unique_ptr<TFormSplash> splash = ShowSplash(*form);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_FALSE(splash->InformationMode);
+    ExpectDesignedSizeAndTextsWithinTheSeparator(*splash);
     for (QWidget* control : LanguageControls(*splash)) {
         EXPECT_FALSE(control->isVisible()) << control->metaObject()->className();
     }
@@ -79,8 +92,20 @@ TEST_F(InformationWindowTest, InformationModeShowsEveryControlAndTheWholePicture
         }
         EXPECT_EQ(FromQString(window.windowTitle()), LoadStr(form->LanguageBase + txAboutTitle));
         EXPECT_EQ(window.Image1->pixmap().size(), QSize(369, 270));
-        EXPECT_LE(window.Label3->geometry().right(), window.Label4->x());
-        EXPECT_LE(window.Label4->geometry().right(), window.width());
+        for (const auto& [control, designed] :
+             {std::pair<QWidget*, QRect>{window.Image1, {24, 8, 377, 273}},
+              {window.Bevel1, {24, 384, 393, 4}},
+              {window.ComboBoxLanguage, {80, 400, 169, 22}},
+              {window.butClose, {328, 400, 86, 25}}}) {
+            EXPECT_EQ(control->geometry(), designed) << control->metaObject()->className();
+        }
+        EXPECT_EQ(window.lbxLanguage->pos(), QPoint(24, 408));
+        EXPECT_EQ(window.Label3->pos(), QPoint(24, 336));
+        EXPECT_EQ(window.Label4->y(), 336);
+        EXPECT_EQ(window.windowType(), Qt::Tool);
+        EXPECT_EQ(window.ComboBoxLanguage->view()->sizeHintForRow(0), 16);
+        EXPECT_TRUE(window.Label4->font().underline() && window.Label4->autoFillBackground());
+        EXPECT_EQ(window.Label4->palette().color(QPalette::WindowText), QColor(Qt::blue));
         window.accept();
     });
 }
@@ -146,6 +171,7 @@ TEST_P(InformationWindowLanguage, PreselectsTheListAndLinksToTheWebsiteInThatLan
     TFormSplash window(*form);
     window.SetInformationMode(true);
     window.show();
+    ExpectDesignedSizeAndTextsWithinTheSeparator(window);
     EXPECT_EQ(window.ComboBoxLanguage->currentIndex(), GetParam().preselected);
     Click(window.Label4);
     ASSERT_EQ(opened.size(), 1u);

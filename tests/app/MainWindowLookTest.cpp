@@ -2,7 +2,9 @@
 // check box caption in both languages.
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QScreen>
 
 #include "MainWindowFixture.h"
 #include "controls/BitBtn.h"
@@ -75,6 +77,23 @@ TEST_F(MainWindowLook, SearchTermsShowAsTypedNotAsMarkup) {
     EXPECT_EQ(form->lbxSearchItem2->text(), QStringLiteral("<b>x</b>"));
 }
 
+// Faults: the window off centre, at another size or in another font than designed.
+TEST_F(MainWindowLook, WindowIsCentredAtItsDesignedSizeAndFont) {
+    EXPECT_EQ(form->size(), QSize(754, 536));
+    const QPoint off = form->geometry().center() - form->screen()->availableGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 4);  // the frame's edge
+    EXPECT_EQ(form->font().pixelSize(), 11);
+}
+
+// Faults: a long term runs across the result box's frame, or is cut without an ellipsis.
+TEST_F(MainWindowLook, LongSearchTermIsCutWithAnEllipsisInsideTheResultBox) {
+    Search(QString(60, QLatin1Char('o')));
+    const QLabel* item = form->lbxSearchItem1;
+    EXPECT_EQ(item->geometry().right() + 1, form->gbResultInfo->width() - item->x());
+    EXPECT_TRUE(item->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(item->toolTip().size(), 60);  // shown whole there
+}
+
 TEST_F(MainWindowLook, ContextMenuCaptionShowsWholeInBothLanguages) {
     for (const int base : {LanguageBaseFor("German"), LanguageBaseFor("English")}) {
         form->LanguageBase = base;
@@ -82,5 +101,26 @@ TEST_F(MainWindowLook, ContextMenuCaptionShowsWholeInBothLanguages) {
         const QCheckBox* box = form->CheckBoxContexMenu;
         EXPECT_GE(box->width(), box->sizeHint().width()) << base;
         EXPECT_LT(box->geometry().right(), form->butExit->x()) << base;
+    }
+}
+
+// Faults: a style that draws the frame below the title instead of through its middle.
+TEST_F(MainWindowLook, GroupBoxTitlesSitOnTheFrameLine) {
+    for (QGroupBox* box : {form->gbOptions, form->gbResultInfo}) {
+        const QImage image = box->grab().toImage();
+        const int x = box->width() - 9;  // right of the title
+        int line = 0;
+        while (image.pixelColor(x, line) == image.pixelColor(x, 0)) {
+            ++line;
+        }
+        EXPECT_EQ(line, box->fontMetrics().height() / 2 - 1) << box->x();
+        const QColor ground = image.pixelColor(x, 0);
+        EXPECT_EQ(image.pixelColor(7, line), ground);  // cleared just left of the title
+        for (const QPoint edge : {QPoint(0, 60), QPoint(x + 8, 60), QPoint(x, box->height() - 1)}) {
+            EXPECT_NE(image.pixelColor(edge), ground) << box->x();
+        }
+        const QColor etch = image.pixelColor(0, 60);  // the same etched line on every side
+        EXPECT_EQ(image.pixelColor(box->width() - 2, 60), etch);
+        EXPECT_EQ(image.pixelColor(x, box->height() - 2), etch);
     }
 }

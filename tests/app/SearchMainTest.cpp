@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 #include "MainWindowFixture.h"
 #include "controls/BitBtn.h"
@@ -128,17 +129,32 @@ TEST_F(SearchTest, EnterInAFieldStartsTheSearch) {
     EXPECT_EQ(form->HitList.size(), 1u);
 }
 
+TEST_F(SearchTest, FocusReturnsToTheExtensionFieldAfterTheUpdateDialog) {
+    form->btInternetDetails->setFocus();
+    QTimer::singleShot(0, form.get(), [] { QApplication::activeModalWidget()->close(); });
+    form->btInternetDetailsClick();
+    EXPECT_EQ(form->focusWidget(), form->edExtension);
+}
+
 TEST_F(SearchTest, EscapeKeepsTheWindowOpen) {
     QTest::keyClick(form->edExtension, Qt::Key_Escape);
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(SearchTest, RefreshingCaptionsKeepsTheFirstHitUnderTheHeader) {
+// Faults: fields written by position under a moved column; headings and widths put back by
+// position when the captions are refreshed.
+TEST_F(SearchTest, RefreshingCaptionsKeepsTheFirstHitUnderTheHeadingsTheUserMoved) {
+    form->StringGridInfo->MoveColumn(3, 0);  // the platform column to the front
     Search("hit");
     form->RefreshCaptions();
     EXPECT_EQ(form->StringGridInfo->RowCount(), 2);
-    EXPECT_EQ(CellText(*form, 0, 1), ".hit0");
-    EXPECT_EQ(CellText(*form, 0, 0), LoadStr(form->LanguageBase + txExtension));
+    EXPECT_EQ(CellText(*form, 1, 1), ".hit0");
+    EXPECT_EQ(CellText(*form, 1, 0), LoadStr(form->LanguageBase + txExtension));
+    EXPECT_EQ(CellText(*form, 0, 1), "Win");
+    const TEzHitGrid& grid = *form->StringGridInfo;
+    EXPECT_EQ(
+        (std::vector{grid.ColWidths(0), grid.ColWidths(1), grid.ColWidths(2), grid.ColWidths(3)}),
+        (std::vector{80, 80, 190, 195}));
 }
 
 TEST_F(SearchTest, ExitButtonReleasesTheListsAndClosesTheWindow) {

@@ -119,9 +119,8 @@ struct SelectAllCase {
 
 class HitGridSelectAll : public HitGridInput, public testing::WithParamInterface<SelectAllCase> {};
 
-// The selection starts on column 2, row 1; without row selection the block shows as it is.
+// The selection starts on column 2, row 1. Faults: column 0 taken in by whole-row selection.
 TEST_P(HitGridSelectAll, SelectsFromColumn1Row2ToTheLastCell) {
-    grid.SetOptions(goColSizing);
     grid.SetRowCount(GetParam().rows);
     grid.SetSelection({2, 1, 2, 1});
     QTest::keyClick(&grid, Qt::Key_A, GetParam().modifiers);

@@ -29,7 +29,8 @@ class KeyNavigation : public ShownGridTest<>, public testing::WithParamInterface
 protected:
     void Press() {
         grid.SetRowCount(10);
-        grid.SetSelection({2, 3, 2, 3});
+        grid.SetCol(2);
+        grid.SetRow(3);
         for (const Key& key : GetParam().keys) {
             QTest::keyClick(&grid, key.key, key.modifiers);
         }

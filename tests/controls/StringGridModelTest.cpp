@@ -122,8 +122,10 @@ TEST(StringGridSelection, SetSelectionSetsAnchorAndCurrentClamped) {
     grid.SetSelection({0, 0, 99, 99});
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 4, 9}));
     grid.SetOptions(grid.Options() | goRowSelect);
-    grid.SetSelection({2, 4, 2, 5});
-    EXPECT_EQ(grid.Selection(), (TGridRect{1, 4, 4, 5}));
+    grid.SetSelection({2, 4, 3, 5});  // whole rows only once the current cell moves on
+    EXPECT_EQ(grid.Selection(), (TGridRect{2, 4, 3, 5}));
+    grid.SetRow(6);
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 6, 4, 6}));
 }
 
 using StringGridGeometry = ShownGridTest<>;
