@@ -80,7 +80,8 @@ void TEzHitGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect
         painter.setPen(fixedColsFontColor_);
     }
     const QString text = Cells(col, row).left(kMaxDrawnLength);
-    if (col == kPlatformColumn && row > 0) {
+    // The platform field is drawn as pictures wherever the user has moved its column.
+    if (SourceField(col) == kPlatformColumn && row > 0) {
         DrawPlatformPictures(painter, rect, text);
         return;
     }

@@ -107,8 +107,14 @@ quit() {
     for _ in $(seq 150); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     wait "$app" || fail "the program ended with status $?: $(tail -n 5 "$work/program.log")"
 }
+# The main window's title comes to contain the text within 10 s (a loaded machine may take a
+# while to repaint after a language switch).
 title_has() {
-    xdotool getwindowname "$main" | grep -q "$1" || fail "main window title: $(xdotool getwindowname "$main")"
+    for _ in $(seq 100); do
+        xdotool getwindowname "$main" | grep -q "$1" && return
+        sleep 0.1
+    done
+    fail "main window title: $(xdotool getwindowname "$main")"
 }
 
 start
