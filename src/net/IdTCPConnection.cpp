@@ -7,15 +7,11 @@
 #include <stdexcept>
 
 #include "net/IdException.h"
+#include "net/IdSocketErrors.h"
 #include "net/IdStack.h"
 #include "platform/BoundedStream.h"
 
 namespace {
-
-// Errors after which the socket is of no further use.
-constexpr int kShutDown = 10058;
-constexpr int kConnectionAborted = 10053;
-constexpr int kConnectionReset = 10054;
 
 constexpr std::string_view kLineFeed = "\n";
 
@@ -147,9 +143,9 @@ int TIdTCPConnection::ReceiveOnce() {
     if (received < 0) {
         const int error = GStack().LastError();
         // The socket is of no further use, so it must not look connected any more.
-        if (error == kShutDown || error == kConnectionAborted || error == kConnectionReset) {
+        if (EndsTheSocket(error)) {
             CloseSocket();
-            if (error != kConnectionReset && inputBuffer_.Size() > 0) {
+            if (error != kSocketConnectionReset && inputBuffer_.Size() > 0) {
                 return 0;
             }
         }
@@ -361,7 +357,7 @@ void TIdTCPConnection::SendAll(const void* buffer, std::size_t count) {
         const std::ptrdiff_t sent = ioHandler_->Send(bytes, count);
         if (sent < 0) {
             const int error = GStack().LastError();
-            if (error == kShutDown || error == kConnectionAborted || error == kConnectionReset) {
+            if (EndsTheSocket(error)) {
                 CloseSocket();
             }
             GStack().RaiseSocketError(error);

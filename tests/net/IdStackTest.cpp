@@ -6,6 +6,7 @@
 
 #include "net/IdComponent.h"
 #include "net/IdException.h"
+#include "net/IdSocketErrors.h"
 #include "net/IdStack.h"
 #include "support/RowName.h"
 
