@@ -91,7 +91,7 @@ TIdHTTPWhatsNext TIdCustomHTTP::DoRequest(const std::string& url) {
     {
         const HeadDeadline deadline(*this, HeadTimeout);
         ConnectToHost();
-        protocol_.BuildAndSendRequest();
+        protocol_.BuildAndSendRequest(ProtocolVersion, CookieHeader());
         protocol_.RetrieveHeaders();
     }
     const TIdHTTPWhatsNext outcome = protocol_.ProcessResponse();
@@ -99,6 +99,31 @@ TIdHTTPWhatsNext TIdCustomHTTP::DoRequest(const std::string& url) {
         EvaluateKeepAlive();
     }
     return outcome;
+}
+
+std::string TIdCustomHTTP::CookieHeader() {
+    return cookieManager_ ? cookieManager_->CookieHeader(url_.Host, url_.Path) : std::string();
+}
+
+void TIdCustomHTTP::KeepCookies(const TIdHeaderList& headers) {
+    if (!cookieManager_ && !AllowCookies) {
+        return;
+    }
+    TIdCookieManager& cookies = cookieManager_ ? *cookieManager_ : CreateCookieManager();
+    for (const char* header : {"Set-cookie", "Set-cookie2"}) {
+        for (const std::string& value : headers.AllValues(header)) {
+            cookies.AddCookie(value, url_.Host);
+        }
+    }
+}
+
+TIdRedirectAnswer TIdCustomHTTP::AskRedirect(std::string& location, std::string& method) {
+    const bool follow = HandleRedirects && redirectCount_ < RedirectMaximum;
+    bool handled = follow;
+    if (OnRedirect) {
+        OnRedirect(*this, location, method, handled);
+    }
+    return {follow, handled};
 }
 
 void TIdCustomHTTP::PrepareRequest(const std::string& url) {
