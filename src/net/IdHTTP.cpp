@@ -27,9 +27,9 @@ int PortNumber(const std::string& text) {
 // Connecting and reading the head of one exchange share one deadline, which ends with them.
 class HeadDeadline {
 public:
-    HeadDeadline(TIdTCPConnection& connection, int timeoutMs) : connection_(connection) {
-        if (timeoutMs > 0) {
-            connection.SetDeadline(TIdClock::now() + std::chrono::milliseconds(timeoutMs));
+    HeadDeadline(TIdTCPConnection& connection, TIdTimeout timeout) : connection_(connection) {
+        if (const auto limit = timeout.Limit()) {
+            connection.SetDeadline(TIdClock::now() + *limit);
         }
     }
     ~HeadDeadline() { connection_.SetDeadline(std::nullopt); }
@@ -89,7 +89,7 @@ TIdHTTPWhatsNext TIdCustomHTTP::DoRequest(const std::string& url) {
     ++redirectCount_;
     PrepareRequest(url);
     {
-        const HeadDeadline deadline(*this, HeadTimeout);
+        const HeadDeadline deadline(*this, HeadTimeout.Value());
         ConnectToHost();
         protocol_.BuildAndSendRequest(ProtocolVersion, CookieHeader());
         protocol_.RetrieveHeaders();
@@ -170,14 +170,15 @@ void TIdCustomHTTP::ConnectToHost() {
         Disconnect();
     }
     if (!Connected()) {
-        Connect(ReadTimeout);
+        Connect(ReadTimeout.Value());
     }
 }
 
 // Bytes waiting before a request has been sent, or a close the server sent while the
 // connection was idle: either way the connection can't carry the next exchange.
 bool TIdCustomHTTP::InputOutOfStep() {
-    return InputBuffer().Size() > 0 || IOHandler()->Readable(0);
+    return InputBuffer().Size() > 0 ||
+           IOHandler()->Readable(TIdTimeout::Within(std::chrono::milliseconds::zero()));
 }
 
 void TIdCustomHTTP::EvaluateKeepAlive() {

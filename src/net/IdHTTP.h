@@ -25,7 +25,7 @@ public:
     bool AllowCookies = true;
     // Milliseconds for connecting and reading a response head together, however the server
     // spreads out its bytes; 0: no such limit. The body has only ReadTimeout.
-    int HeadTimeout = 0;
+    TIdTimeoutProperty HeadTimeout;
 
     // Asked on every redirect with the new location and method, which it may change; the
     // handled flag starts as "the redirect is followed" and may be changed either way.

@@ -9,15 +9,15 @@ namespace {
 constexpr int kContinue = 100;
 constexpr int kNoContent = 204;
 constexpr int kNotModified = 304;
-constexpr int kErrorBodyTimeoutMs = 2000;
-constexpr int kRedirectBodyTimeoutMs = 4000;
+constexpr TIdTimeout kErrorBodyTimeout = TIdTimeout::Within(std::chrono::milliseconds(2000));
+constexpr TIdTimeout kRedirectBodyTimeout = TIdTimeout::Within(std::chrono::milliseconds(4000));
 
 // Sets a connection's read time-out for one read and restores it however the read ends.
 class ScopedReadTimeout {
 public:
-    ScopedReadTimeout(TIdTCPConnection& connection, int timeoutMs)
-        : connection_(connection), saved_(connection.ReadTimeout) {
-        connection.ReadTimeout = timeoutMs;
+    ScopedReadTimeout(TIdTCPConnection& connection, TIdTimeout timeout)
+        : connection_(connection), saved_(connection.ReadTimeout.Value()) {
+        connection.ReadTimeout = timeout;
     }
     ~ScopedReadTimeout() { connection_.ReadTimeout = saved_; }
     ScopedReadTimeout(const ScopedReadTimeout&) = delete;
@@ -25,7 +25,7 @@ public:
 
 private:
     TIdTCPConnection& connection_;
-    int saved_;
+    TIdTimeout saved_;
 };
 
 bool IsRedirect(const TIdHTTPResponse& response) {
@@ -125,7 +125,7 @@ void TIdHTTPProtocol::DiscardBody() {
         return;
     }
     try {
-        const ScopedReadTimeout timeout(connection, kRedirectBodyTimeoutMs);
+        const ScopedReadTimeout timeout(connection, kRedirectBodyTimeout);
         TIdCappedStream nowhere(0);
         client_.ReadResult(nowhere);
     } catch (const EIdException&) {
@@ -137,7 +137,7 @@ void TIdHTTPProtocol::DiscardBody() {
 void TIdHTTPProtocol::RaiseProtocolError() {
     TIdCappedStream body(kMaxErrorBodyBytes);
     {
-        const ScopedReadTimeout timeout(client_.Connection(), kErrorBodyTimeoutMs);
+        const ScopedReadTimeout timeout(client_.Connection(), kErrorBodyTimeout);
         client_.ReadResult(body);
     }
     throw EIdHTTPProtocolException(Response.ResponseCode, Response.ResponseText, body.Text());

@@ -8,8 +8,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cassert>
 #include <cerrno>
+#include <limits>
 #include <memory>
 #include <mutex>
 
@@ -60,6 +62,16 @@ private:
     int socket_;
     int flags_;
 };
+
+// The wait poll() takes: the limit in milliseconds, or -1 for a wait without one.
+int PollMilliseconds(TIdTimeout timeout) {
+    const auto limit = timeout.Limit();
+    if (!limit) {
+        return -1;
+    }
+    return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(
+        limit->count(), 0, std::numeric_limits<int>::max()));
+}
 
 // The outcome of a connect that was under way: 0 or an errno value.
 int PendingError(int socket) {
@@ -130,8 +142,9 @@ TIdWaitEnd TIdStackPosix::ConnectWithin(int socket, const std::string& ip, int p
             pollfd entry{socket, POLLOUT, 0};
             int pollError = 0;
             const TIdWaitEnd end = WaitSliced(
-                [&](int waitMs) {
-                    const auto ready = RetryInterrupted([&] { return ::poll(&entry, 1, waitMs); });
+                [&](TIdTimeout wait) {
+                    const auto ready =
+                        RetryInterrupted([&] { return ::poll(&entry, 1, PollMilliseconds(wait)); });
                     pollError = ready < 0 ? errno : 0;
                     return ready != 0;
                 },
@@ -156,10 +169,10 @@ std::ptrdiff_t TIdStackPosix::Send(int socket, const void* buffer, std::size_t c
     return RetryInterrupted([&] { return ::send(socket, buffer, count, MSG_NOSIGNAL); });
 }
 
-bool TIdStackPosix::Readable(int socket, int timeoutMs) {
+bool TIdStackPosix::Readable(int socket, TIdTimeout timeout) {
     pollfd entry{socket, POLLIN, 0};
     const int result = static_cast<int>(
-        RetryInterrupted([&] { return ::poll(&entry, 1, timeoutMs < 0 ? -1 : timeoutMs); }));
+        RetryInterrupted([&] { return ::poll(&entry, 1, PollMilliseconds(timeout)); }));
     if (result < 0) {
         RaiseSocketError(LastError());
     }

@@ -29,9 +29,9 @@ public:
     // SIGPIPE: a peer that has gone shows up as an error number.
     std::ptrdiff_t Recv(int socket, void* buffer, std::size_t count);
     std::ptrdiff_t Send(int socket, const void* buffer, std::size_t count);
-    // Waits until the socket has data or an end to report; a negative time-out waits without
-    // limit. False when the time ran out.
-    bool Readable(int socket, int timeoutMs);
+    // Waits until the socket has data or an end to report, at most for the time-out's limit.
+    // False when the time ran out.
+    bool Readable(int socket, TIdTimeout timeout);
     void Close(int socket);
 
     // The error number of the last failed call of this thread, Windows sockets numbering.

@@ -90,9 +90,10 @@ bool TIdTCPConnection::CheckForDisconnect(bool raiseIfDisconnected, bool ignoreB
     return disconnected;
 }
 
-int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, bool raiseOnTimeout) {
-    if (timeoutMs == kTimeoutDefault) {
-        timeoutMs = ReadTimeout == 0 ? kTimeoutInfinite : ReadTimeout;
+int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, TIdTimeout timeout,
+                                    bool raiseOnTimeout) {
+    if (timeout == TIdTimeout::Default()) {
+        timeout = ReadTimeout.Value();
     }
     CheckForDisconnect(raiseIfDisconnected);
     if (!SocketOpen()) {
@@ -103,7 +104,7 @@ int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, boo
     }
     int received = 0;
     do {
-        if (!WaitUntilReadable(timeoutMs)) {
+        if (!WaitUntilReadable(timeout)) {
             if (raiseOnTimeout) {
                 throw EIdReadTimeout();
             }
@@ -117,13 +118,13 @@ int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, boo
 
 // False when the time-out ran out first; a deadline that runs out raises. Without any limit
 // or hook the receive itself waits; asking first would only cost a call.
-bool TIdTCPConnection::WaitUntilReadable(int timeoutMs) {
-    const TIdWaitLimits limits = WaitLimits(timeoutMs == kTimeoutInfinite ? -1 : timeoutMs);
+bool TIdTCPConnection::WaitUntilReadable(TIdTimeout timeout) {
+    const TIdWaitLimits limits = WaitLimits(timeout);
     if (!limits.Bounded()) {
         return true;
     }
     const TIdWaitEnd end =
-        WaitSliced([this](int waitMs) { return ioHandler_->Readable(waitMs); }, limits);
+        WaitSliced([this](TIdTimeout wait) { return ioHandler_->Readable(wait); }, limits);
     if (end == TIdWaitEnd::kDeadlinePassed) {
         throw EIdReadTimeout();
     }
@@ -169,7 +170,8 @@ std::string TIdTCPConnection::TakeLine(std::size_t length, std::size_t terminato
     return line;
 }
 
-std::string TIdTCPConnection::ReadLn(std::string_view terminator, int timeoutMs, int maxLength) {
+std::string TIdTCPConnection::ReadLn(std::string_view terminator, TIdTimeout timeout,
+                                     int maxLength) {
     if (terminator.empty()) {
         terminator = kLineFeed;
     }
@@ -198,7 +200,7 @@ std::string TIdTCPConnection::ReadLn(std::string_view terminator, int timeoutMs,
         // The terminator may have begun in the bytes searched so far.
         searchFrom = inputBuffer_.Size() - std::min(inputBuffer_.Size(), terminator.size() - 1);
         CheckForDisconnect(true, true);
-        if (ReadFromStack(true, timeoutMs, timeoutMs == kTimeoutDefault) == -1) {
+        if (ReadFromStack(true, timeout, timeout == TIdTimeout::Default()) == -1) {
             readLnTimedOut_ = true;
             return {};
         }
