@@ -296,8 +296,8 @@ TEST_F(TcpConnection, ReadTimeoutRaisesWhenNothingArrives) {
     EXPECT_EQ(client.ReadLn("\n", TIdTimeout::Within(0ms)), "");  // asks once
     EXPECT_TRUE(client.ReadLnTimedOut());
     server.Release();
-    client.ReadTimeout = 0;  // waits without limit
-    EXPECT_EQ(client.ReadLn(), "late");
+    ASSERT_TRUE(client.IOHandler()->Readable(TIdTimeout::Within(5s)));
+    EXPECT_EQ(client.ReadLn("\n", TIdTimeout::Within(0ms)), "late");  // takes what has come
     EXPECT_FALSE(client.ReadLnTimedOut());
 }
 
