@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -179,16 +180,21 @@ TEST_F(TcpConnection, DisconnectReportsAndIsHarmlessTwice) {
               (Lines{"status Verbindung wird getrennt.", "status Verbindung aufgehoben."}));
 }
 
-TEST_F(TcpConnection, ReconnectStartsWithAnEmptyInputBuffer) {
+TEST_F(TcpConnection, ReconnectStartsWithEmptyBuffers) {
     server.Send("a\nleft over");
     Connect();
     EXPECT_EQ(client.ReadLn(), "a");
+    client.OpenWriteBuffer();
+    client.Write("never sent");
     client.Disconnect();
     ScriptedServer second;
-    second.Send("b\n").Start();
+    second.Send("b\n").ReceiveUntil("now").Start();
     client.Port = second.Port();
     client.Connect();
     EXPECT_EQ(client.ReadLn(), "b");
+    client.Write("now");  // goes out at once
+    second.Join();
+    EXPECT_EQ(second.Received(), "now");
 }
 
 // --- Block reading and work events ----------------------------------------------------------
@@ -214,7 +220,7 @@ TEST_F(TcpConnection, ReadUntilCloseCountsWholeBlocksOnly) {
     server.Send(body).Close();
     Connect();
     TMemoryStream stream;
-    client.ReadStream(stream, -1, true);
+    client.ReadStream(stream);  // no count: up to the close
     EXPECT_EQ(StreamText(stream), body);
     // The last 4464 bytes come with the close and are written without a work count.
     EXPECT_EQ(log.Starting("work"), (Lines{"work read 32768", "work read 65536"}));
@@ -328,6 +334,20 @@ INSTANTIATE_TEST_SUITE_P(
                     PropertyRow{"OneIsALimit", 1, TIdTimeout::Within(1ms), 1},
                     PropertyRow{"MillisecondsAreALimit", 30000, TIdTimeout::Within(30s), 30000}),
     RowName());
+
+TEST_F(TcpConnection, WaitingHookRunsWhileAReadWaitsAndMayAbandonIt) {
+    server.WaitForRelease();
+    Connect();
+    int calls = 0;
+    client.OnWaiting = [&] {
+        if (++calls == 3) {
+            throw std::runtime_error("abandoned");
+        }
+    };
+    EXPECT_THROW(client.ReadLn(), std::runtime_error);
+    EXPECT_EQ(calls, 3);
+    server.Release();
+}
 
 // --- Connecting -----------------------------------------------------------------------------
 
