@@ -291,6 +291,16 @@ TEST_F(HttpGet, BytesBeyondTheBodyAreNotTakenForTheNextResponse) {
     EXPECT_EQ(StreamText(body), "ok");
 }
 
+TEST_F(HttpGet, HeadTimeoutEndsAHeadThatStopsHalfway) {
+    server.ReceiveUntil(kEndOfHead).Send("HTTP/1.1 200 OK\r\n").WaitForRelease().Start();
+    http.ReadTimeout = 0;  // only the head's own limit is left
+    http.HeadTimeout = 200;
+    EXPECT_EQ(Get(),
+              "Zeit\xFC"
+              "berschreitung beim Lesen");
+    server.Release();
+}
+
 TEST_F(HttpGet, HeadBeyondItsLimitIsRefused) {
     std::string head = "HTTP/1.1 200 OK\r\n";
     while (head.size() <= TIdHTTPProtocol::kMaxHeadBytes) {
