@@ -365,6 +365,13 @@ TEST_F(HttpGet, Http10AsksForKeepAliveAndClosesWithoutIt) {
         0u);
 }
 
+TEST_F(HttpGet, PortBeyondTheRangeIsRefusedBeforeConnecting) {
+    EXPECT_EQ(Outcome([&] { http.Get("http://127.0.0.1:65536/x", body); }),
+              "Ung\xFC"
+              "ltige Portnummer 65536.");
+    EXPECT_TRUE(log.lines.empty());
+}
+
 TEST_F(HttpGet, HttpsNeedsATlsHandler) {
     EXPECT_EQ(Outcome([&] { http.Get("https://127.0.0.1/x", body); }),
               "Wert f\xFCr IOHandler ist ung\xFC"
