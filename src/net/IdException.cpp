@@ -1,6 +1,6 @@
 #include "net/IdException.h"
 
-#include "net/IdStack.h"
+#include "net/IdSocketErrors.h"
 
 EIdConnClosedGracefully::EIdConnClosedGracefully()
     : EIdSilentException("Die Verbindung wurde erfolgreich geschlossen.") {}

@@ -27,9 +27,9 @@ int PortNumber(const std::string& text) {
 // Connecting and reading the head of one exchange share one deadline, which ends with them.
 class HeadDeadline {
 public:
-    HeadDeadline(TIdTCPConnection& connection, int timeoutMs) : connection_(connection) {
-        if (timeoutMs > 0) {
-            connection.SetDeadline(TIdClock::now() + std::chrono::milliseconds(timeoutMs));
+    HeadDeadline(TIdTCPConnection& connection, TIdTimeout timeout) : connection_(connection) {
+        if (const auto limit = timeout.Limit()) {
+            connection.SetDeadline(TIdClock::now() + *limit);
         }
     }
     ~HeadDeadline() { connection_.SetDeadline(std::nullopt); }
@@ -89,9 +89,9 @@ TIdHTTPWhatsNext TIdCustomHTTP::DoRequest(const std::string& url) {
     ++redirectCount_;
     PrepareRequest(url);
     {
-        const HeadDeadline deadline(*this, HeadTimeout);
+        const HeadDeadline deadline(*this, HeadTimeout.Value());
         ConnectToHost();
-        protocol_.BuildAndSendRequest();
+        protocol_.BuildAndSendRequest(ProtocolVersion, CookieHeader());
         protocol_.RetrieveHeaders();
     }
     const TIdHTTPWhatsNext outcome = protocol_.ProcessResponse();
@@ -99,6 +99,31 @@ TIdHTTPWhatsNext TIdCustomHTTP::DoRequest(const std::string& url) {
         EvaluateKeepAlive();
     }
     return outcome;
+}
+
+std::string TIdCustomHTTP::CookieHeader() {
+    return cookieManager_ ? cookieManager_->CookieHeader(url_.Host, url_.Path) : std::string();
+}
+
+void TIdCustomHTTP::KeepCookies(const TIdHeaderList& headers) {
+    if (!cookieManager_ && !AllowCookies) {
+        return;
+    }
+    TIdCookieManager& cookies = cookieManager_ ? *cookieManager_ : CreateCookieManager();
+    for (const char* header : {"Set-cookie", "Set-cookie2"}) {
+        for (const std::string& value : headers.AllValues(header)) {
+            cookies.AddCookie(value, url_.Host);
+        }
+    }
+}
+
+TIdRedirectAnswer TIdCustomHTTP::AskRedirect(std::string& location, std::string& method) {
+    const bool follow = HandleRedirects && redirectCount_ < RedirectMaximum;
+    bool handled = follow;
+    if (OnRedirect) {
+        OnRedirect(*this, location, method, handled);
+    }
+    return {follow, handled};
 }
 
 void TIdCustomHTTP::PrepareRequest(const std::string& url) {
@@ -145,14 +170,15 @@ void TIdCustomHTTP::ConnectToHost() {
         Disconnect();
     }
     if (!Connected()) {
-        Connect(ReadTimeout);
+        Connect(ReadTimeout.Value());
     }
 }
 
 // Bytes waiting before a request has been sent, or a close the server sent while the
 // connection was idle: either way the connection can't carry the next exchange.
 bool TIdCustomHTTP::InputOutOfStep() {
-    return InputBuffer().Size() > 0 || IOHandler()->Readable(0);
+    return InputBuffer().Size() > 0 ||
+           IOHandler()->Readable(TIdTimeout::Within(std::chrono::milliseconds::zero()));
 }
 
 void TIdCustomHTTP::EvaluateKeepAlive() {

@@ -14,7 +14,7 @@
 // An HTTP/1.x client over plain TCP for fetching resources with GET. The connection stays
 // open between requests while the server allows it. Progress comes as the work events of the
 // connection (read mode, one begin/end pair per body or chunk); status texts as OnStatus.
-class TIdCustomHTTP : public TIdTCPClient {
+class TIdCustomHTTP : public TIdTCPClient, private TIdHTTPClientSide {
 public:
     TIdCustomHTTP();
     ~TIdCustomHTTP() override;
@@ -25,7 +25,7 @@ public:
     bool AllowCookies = true;
     // Milliseconds for connecting and reading a response head together, however the server
     // spreads out its bytes; 0: no such limit. The body has only ReadTimeout.
-    int HeadTimeout = 0;
+    TIdTimeoutProperty HeadTimeout;
 
     // Asked on every redirect with the new location and method, which it may change; the
     // handled flag starts as "the redirect is followed" and may be changed either way.
@@ -53,12 +53,16 @@ public:
     int RedirectCount() const { return redirectCount_; }
 
     // Reads the body of the current response by its length, its chunks or up to the close.
-    void ReadResult(TStream& destination);
+    void ReadResult(TStream& destination) override;
     // Takes a URL for the next request: merges it into URL(), sets the request's target and
     // Host header; raises EIdUnknownProtocol for a protocol without a known port.
     void PrepareRequest(const std::string& url);
 
 private:
+    TIdTCPConnection& Connection() override { return *this; }
+    void KeepCookies(const TIdHeaderList& headers) override;
+    TIdRedirectAnswer AskRedirect(std::string& location, std::string& method) override;
+    std::string CookieHeader();
     void ConnectToHost();
     bool InputOutOfStep();
     void EvaluateKeepAlive();

@@ -2,22 +2,22 @@
 
 #include "net/IdCappedStream.h"
 #include "net/IdException.h"
-#include "net/IdHTTP.h"
+#include "net/IdTCPConnection.h"
 
 namespace {
 
 constexpr int kContinue = 100;
 constexpr int kNoContent = 204;
 constexpr int kNotModified = 304;
-constexpr int kErrorBodyTimeoutMs = 2000;
-constexpr int kRedirectBodyTimeoutMs = 4000;
+constexpr TIdTimeout kErrorBodyTimeout = TIdTimeout::Within(std::chrono::milliseconds(2000));
+constexpr TIdTimeout kRedirectBodyTimeout = TIdTimeout::Within(std::chrono::milliseconds(4000));
 
 // Sets a connection's read time-out for one read and restores it however the read ends.
 class ScopedReadTimeout {
 public:
-    ScopedReadTimeout(TIdTCPConnection& connection, int timeoutMs)
-        : connection_(connection), saved_(connection.ReadTimeout) {
-        connection.ReadTimeout = timeoutMs;
+    ScopedReadTimeout(TIdTCPConnection& connection, TIdTimeout timeout)
+        : connection_(connection), saved_(connection.ReadTimeout.Value()) {
+        connection.ReadTimeout = timeout;
     }
     ~ScopedReadTimeout() { connection_.ReadTimeout = saved_; }
     ScopedReadTimeout(const ScopedReadTimeout&) = delete;
@@ -25,7 +25,7 @@ public:
 
 private:
     TIdTCPConnection& connection_;
-    int saved_;
+    TIdTimeout saved_;
 };
 
 bool IsRedirect(const TIdHTTPResponse& response) {
@@ -35,21 +35,19 @@ bool IsRedirect(const TIdHTTPResponse& response) {
 
 }  // namespace
 
-void TIdHTTPProtocol::BuildAndSendRequest() {
-    if (http_.ProtocolVersion == pv1_1) {
+void TIdHTTPProtocol::BuildAndSendRequest(TIdHTTPProtocolVersion version,
+                                          const std::string& cookieHeader) {
+    if (version == pv1_1) {
         Request.Connection.clear();
     } else if (Request.Connection.empty()) {
         Request.Connection = "keep-alive";
     }
-    const TIdURI& url = http_.URL();
-    Request.SetHeaders(http_.CookieManager()
-                           ? http_.CookieManager()->CookieHeader(url.Host, url.Path)
-                           : std::string());
-    http_.Write(Request.Text(http_.ProtocolVersion));
+    Request.SetHeaders(cookieHeader);
+    client_.Connection().Write(Request.Text(version));
 }
 
 std::string TIdHTTPProtocol::ReadHeadLine(std::size_t& headBytes) {
-    std::string line = http_.ReadLn();
+    std::string line = client_.Connection().ReadLn();
     headBytes += line.size() + 2;
     if (headBytes > kMaxHeadBytes) {
         throw EIdHTTPInvalidResponse(
@@ -72,7 +70,7 @@ void TIdHTTPProtocol::ReadHead(std::size_t& headBytes) {
             if (first) {
                 throw;
             }
-            http_.Disconnect();
+            client_.Connection().Disconnect();
             break;
         }
         if (line.empty()) {
@@ -87,23 +85,8 @@ void TIdHTTPProtocol::RetrieveHeaders() {
     std::size_t headBytes = 0;
     do {
         ReadHead(headBytes);
-        ProcessCookies();
+        client_.KeepCookies(Response.RawHeaders);
     } while (Response.ResponseCode == kContinue);
-}
-
-void TIdHTTPProtocol::ProcessCookies() {
-    TIdCookieManager* cookies = http_.CookieManager();
-    if (!cookies) {
-        if (!http_.AllowCookies) {
-            return;
-        }
-        cookies = &http_.CreateCookieManager();
-    }
-    for (const char* header : {"Set-cookie", "Set-cookie2"}) {
-        for (const std::string& value : Response.RawHeaders.AllValues(header)) {
-            cookies->AddCookie(value, http_.URL().Host);
-        }
-    }
 }
 
 TIdHTTPWhatsNext TIdHTTPProtocol::ProcessResponse() {
@@ -114,51 +97,48 @@ TIdHTTPWhatsNext TIdHTTPProtocol::ProcessResponse() {
     if (code / 100 != 2) {
         RaiseProtocolError();
     }
-    if (!http_.Connected()) {
+    if (!client_.Connection().Connected()) {
         return wnDontKnowWhatToDo;
     }
     if (code != kNoContent) {
-        http_.ReadResult(*Response.ContentStream);
+        client_.ReadResult(*Response.ContentStream);
     }
     return wnJustExit;
 }
 
 TIdHTTPWhatsNext TIdHTTPProtocol::ProcessRedirect() {
-    const bool follow = http_.HandleRedirects && http_.RedirectCount() < http_.RedirectMaximum;
-    bool handled = follow;
     std::string location = Response.Location;
     std::string method = Request.Method;
-    if (http_.OnRedirect) {
-        http_.OnRedirect(http_, location, method, handled);
-    }
-    if (!handled) {
+    const TIdRedirectAnswer answer = client_.AskRedirect(location, method);
+    if (!answer.handled) {
         RaiseProtocolError();
     }
     DiscardBody();
     Response.Location = location;
     Request.Method = method;
-    return follow ? wnGoToURL : wnJustExit;
+    return answer.follow ? wnGoToURL : wnJustExit;
 }
 
 void TIdHTTPProtocol::DiscardBody() {
-    if (!http_.Connected()) {
+    TIdTCPConnection& connection = client_.Connection();
+    if (!connection.Connected()) {
         return;
     }
     try {
-        const ScopedReadTimeout timeout(http_, kRedirectBodyTimeoutMs);
+        const ScopedReadTimeout timeout(connection, kRedirectBodyTimeout);
         TIdCappedStream nowhere(0);
-        http_.ReadResult(nowhere);
+        client_.ReadResult(nowhere);
     } catch (const EIdException&) {
         // The body is of no use, but the connection is out of step now.
-        http_.Disconnect();
+        connection.Disconnect();
     }
 }
 
 void TIdHTTPProtocol::RaiseProtocolError() {
     TIdCappedStream body(kMaxErrorBodyBytes);
     {
-        const ScopedReadTimeout timeout(http_, kErrorBodyTimeoutMs);
-        http_.ReadResult(body);
+        const ScopedReadTimeout timeout(client_.Connection(), kErrorBodyTimeout);
+        client_.ReadResult(body);
     }
     throw EIdHTTPProtocolException(Response.ResponseCode, Response.ResponseText, body.Text());
 }

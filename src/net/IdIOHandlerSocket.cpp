@@ -84,11 +84,11 @@ bool TIdIOHandlerSocket::Connected() const {
     return binding_ && binding_->HandleAllocated();
 }
 
-bool TIdIOHandlerSocket::Readable(int timeoutMs) {
+bool TIdIOHandlerSocket::Readable(TIdTimeout timeout) {
     if (!Connected()) {
         throw EIdConnClosedGracefully();
     }
-    return binding_->Readable(timeoutMs);
+    return binding_->Readable(timeout);
 }
 
 std::ptrdiff_t TIdIOHandlerSocket::Recv(void* buffer, std::size_t count) {

@@ -27,7 +27,7 @@ public:
     bool Connected() const;
 
     // Raises EIdConnClosedGracefully when no socket is allocated.
-    bool Readable(int timeoutMs);
+    bool Readable(TIdTimeout timeout);
     std::ptrdiff_t Recv(void* buffer, std::size_t count);
     std::ptrdiff_t Send(const void* buffer, std::size_t count);
 

@@ -49,6 +49,6 @@ std::ptrdiff_t TIdSocketHandle::Send(const void* buffer, std::size_t count) {
     return GStack().Send(handle_, buffer, count);
 }
 
-bool TIdSocketHandle::Readable(int timeoutMs) {
-    return GStack().Readable(handle_, timeoutMs);
+bool TIdSocketHandle::Readable(TIdTimeout timeout) {
+    return GStack().Readable(handle_, timeout);
 }

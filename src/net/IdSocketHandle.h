@@ -27,7 +27,7 @@ public:
 
     std::ptrdiff_t Recv(void* buffer, std::size_t count);
     std::ptrdiff_t Send(const void* buffer, std::size_t count);
-    bool Readable(int timeoutMs);
+    bool Readable(TIdTimeout timeout);
 
     bool HandleAllocated() const { return handle_ >= 0; }
     const std::string& PeerIP() const { return peerIP_; }

@@ -6,9 +6,8 @@
 #include "net/IdWait.h"
 
 // The process-wide socket layer on POSIX sockets. Every socket call of the network components
-// goes through the one object, which also turns system error numbers into the Windows sockets
-// numbering the components report (ECONNREFUSED becomes 10061 and so on), so that error
-// numbers and texts are the same wherever the program runs.
+// goes through the one object, which reports system errors in the Windows sockets numbering
+// of IdSocketErrors.h (ECONNREFUSED becomes 10061 and so on).
 //
 // The object lives while at least one component exists: the first TIdComponent creates it and
 // the last one frees it; a process-wide lock guards the count.
@@ -30,9 +29,9 @@ public:
     // SIGPIPE: a peer that has gone shows up as an error number.
     std::ptrdiff_t Recv(int socket, void* buffer, std::size_t count);
     std::ptrdiff_t Send(int socket, const void* buffer, std::size_t count);
-    // Waits until the socket has data or an end to report; a negative time-out waits without
-    // limit. False when the time ran out.
-    bool Readable(int socket, int timeoutMs);
+    // Waits until the socket has data or an end to report, at most for the time-out's limit.
+    // False when the time ran out.
+    bool Readable(int socket, TIdTimeout timeout);
     void Close(int socket);
 
     // The error number of the last failed call of this thread, Windows sockets numbering.
@@ -48,10 +47,3 @@ public:
 
 // The shared socket layer; valid while a component exists.
 TIdStackPosix& GStack();
-
-// The Windows sockets number for a system errno value; values without one pass unchanged.
-int WinsockErrorFromErrno(int errnoValue);
-// The Windows sockets number for a getaddrinfo() result.
-int WinsockErrorFromResolver(int resolverError);
-// The text for a Windows sockets error number; empty for numbers without one.
-std::string SocketErrorText(int lastError);

@@ -1,12 +1,13 @@
 #include "net/IdTCPClient.h"
 
-void TIdTCPClient::Connect(int timeoutMs) {
+void TIdTCPClient::Connect(TIdTimeout timeout) {
     TIdIOHandlerSocket& handler = OpenIOHandler();
     try {
-        // 0 and -1 leave the connect to the system, -2 watches it without limit.
-        handler.ConnectClient(Host, Port, BoundIP, BoundPort,
-                              WaitLimits(timeoutMs > 0 ? timeoutMs : -1),
-                              timeoutMs == 0 || timeoutMs == kTimeoutDefault);
+        // The default and no time-out leave the connect to the system; Infinite and a limit
+        // watch it.
+        const bool systemMayDecide =
+            timeout == TIdTimeout::Default() || timeout == TIdTimeout::NotSet();
+        handler.ConnectClient(Host, Port, BoundIP, BoundPort, WaitLimits(timeout), systemMayDecide);
         DoStatus(hsConnected, Host);
         DoOnConnected();
     } catch (...) {

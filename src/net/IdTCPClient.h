@@ -12,9 +12,9 @@ public:
     std::string BoundIP;  // empty: any local address
     int BoundPort = 0;    // 0: any local port
 
-    // Connects to Host and Port. A time-out of 0 or -1 blocks until the system gives up;
-    // a positive one, or the deadline, raises EIdConnectTimeout when it runs out; OnWaiting
-    // runs while the connect waits. Reports resolving (unless
-    // Host is a dotted address), connecting and connected, then calls OnConnected.
-    void Connect(int timeoutMs = kTimeoutDefault);
+    // Connects to Host and Port. With the default time-out, or none set, the connect blocks
+    // until the system gives up; a limit, or the deadline, raises EIdConnectTimeout when it
+    // runs out; OnWaiting runs while the connect waits. Reports resolving (unless Host is a
+    // dotted address), connecting and connected, then calls OnConnected.
+    void Connect(TIdTimeout timeout = TIdTimeout::Default());
 };

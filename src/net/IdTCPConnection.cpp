@@ -7,15 +7,11 @@
 #include <stdexcept>
 
 #include "net/IdException.h"
+#include "net/IdSocketErrors.h"
 #include "net/IdStack.h"
 #include "platform/BoundedStream.h"
 
 namespace {
-
-// Errors after which the socket is of no further use.
-constexpr int kShutDown = 10058;
-constexpr int kConnectionAborted = 10053;
-constexpr int kConnectionReset = 10054;
 
 constexpr std::string_view kLineFeed = "\n";
 
@@ -94,9 +90,10 @@ bool TIdTCPConnection::CheckForDisconnect(bool raiseIfDisconnected, bool ignoreB
     return disconnected;
 }
 
-int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, bool raiseOnTimeout) {
-    if (timeoutMs == kTimeoutDefault) {
-        timeoutMs = ReadTimeout == 0 ? kTimeoutInfinite : ReadTimeout;
+int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, TIdTimeout timeout,
+                                    bool raiseOnTimeout) {
+    if (timeout == TIdTimeout::Default()) {
+        timeout = ReadTimeout.Value();
     }
     CheckForDisconnect(raiseIfDisconnected);
     if (!SocketOpen()) {
@@ -107,7 +104,7 @@ int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, boo
     }
     int received = 0;
     do {
-        if (!WaitUntilReadable(timeoutMs)) {
+        if (!WaitUntilReadable(timeout)) {
             if (raiseOnTimeout) {
                 throw EIdReadTimeout();
             }
@@ -121,13 +118,13 @@ int TIdTCPConnection::ReadFromStack(bool raiseIfDisconnected, int timeoutMs, boo
 
 // False when the time-out ran out first; a deadline that runs out raises. Without any limit
 // or hook the receive itself waits; asking first would only cost a call.
-bool TIdTCPConnection::WaitUntilReadable(int timeoutMs) {
-    const TIdWaitLimits limits = WaitLimits(timeoutMs == kTimeoutInfinite ? -1 : timeoutMs);
+bool TIdTCPConnection::WaitUntilReadable(TIdTimeout timeout) {
+    const TIdWaitLimits limits = WaitLimits(timeout);
     if (!limits.Bounded()) {
         return true;
     }
     const TIdWaitEnd end =
-        WaitSliced([this](int waitMs) { return ioHandler_->Readable(waitMs); }, limits);
+        WaitSliced([this](TIdTimeout wait) { return ioHandler_->Readable(wait); }, limits);
     if (end == TIdWaitEnd::kDeadlinePassed) {
         throw EIdReadTimeout();
     }
@@ -147,9 +144,9 @@ int TIdTCPConnection::ReceiveOnce() {
     if (received < 0) {
         const int error = GStack().LastError();
         // The socket is of no further use, so it must not look connected any more.
-        if (error == kShutDown || error == kConnectionAborted || error == kConnectionReset) {
+        if (EndsTheSocket(error)) {
             CloseSocket();
-            if (error != kConnectionReset && inputBuffer_.Size() > 0) {
+            if (error != kSocketConnectionReset && inputBuffer_.Size() > 0) {
                 return 0;
             }
         }
@@ -173,7 +170,8 @@ std::string TIdTCPConnection::TakeLine(std::size_t length, std::size_t terminato
     return line;
 }
 
-std::string TIdTCPConnection::ReadLn(std::string_view terminator, int timeoutMs, int maxLength) {
+std::string TIdTCPConnection::ReadLn(std::string_view terminator, TIdTimeout timeout,
+                                     int maxLength) {
     if (terminator.empty()) {
         terminator = kLineFeed;
     }
@@ -202,7 +200,7 @@ std::string TIdTCPConnection::ReadLn(std::string_view terminator, int timeoutMs,
         // The terminator may have begun in the bytes searched so far.
         searchFrom = inputBuffer_.Size() - std::min(inputBuffer_.Size(), terminator.size() - 1);
         CheckForDisconnect(true, true);
-        if (ReadFromStack(true, timeoutMs, timeoutMs == kTimeoutDefault) == -1) {
+        if (ReadFromStack(true, timeout, timeout == TIdTimeout::Default()) == -1) {
             readLnTimedOut_ = true;
             return {};
         }
@@ -361,7 +359,7 @@ void TIdTCPConnection::SendAll(const void* buffer, std::size_t count) {
         const std::ptrdiff_t sent = ioHandler_->Send(bytes, count);
         if (sent < 0) {
             const int error = GStack().LastError();
-            if (error == kShutDown || error == kConnectionAborted || error == kConnectionReset) {
+            if (EndsTheSocket(error)) {
                 CloseSocket();
             }
             GStack().RaiseSocketError(error);

@@ -11,6 +11,7 @@
 #include "net/IdBuffer.h"
 #include "net/IdComponent.h"
 #include "net/IdIOHandlerSocket.h"
+#include "net/IdTimeout.h"
 #include "net/IdWait.h"
 #include "platform/Streams.h"
 
@@ -22,8 +23,6 @@ enum TIdMaxLineAction { maException, maSplit };
 // read work, every sent byte as write work (see TIdComponent for when that fires events).
 class TIdTCPConnection : public TIdComponent {
 public:
-    static constexpr int kTimeoutDefault = -1;   // use ReadTimeout
-    static constexpr int kTimeoutInfinite = -2;  // wait without limit
     static constexpr int kDefaultRecvBufferSize = 32768;
     static constexpr int kMaxRecvBufferSize = 64 << 20;
 
@@ -33,11 +32,11 @@ public:
     std::function<void(TIdTCPConnection& sender)> OnConnected;
     std::function<void(TIdTCPConnection& sender)> OnDisconnected;
 
-    // Runs every kWaitSliceMs while the connection waits for the peer, connecting or reading;
+    // Runs every kWaitSlice while the connection waits for the peer, connecting or reading;
     // it may raise to abandon the transfer. Without it a wait does not come back early.
     std::function<void()> OnWaiting;
 
-    int ReadTimeout = 0;  // milliseconds; 0 waits without limit
+    TIdTimeoutProperty ReadTimeout;  // milliseconds; 0 waits without limit
     // One limit for a whole phase such as connecting and reading a response head: a wait
     // still going on at that time ends with EIdConnectTimeout or EIdReadTimeout. Nothing
     // clears it.
@@ -57,14 +56,15 @@ public:
     bool CheckForDisconnect(bool raiseIfDisconnected = true, bool ignoreBuffer = false);
     // One receive step: appends what arrives to the input buffer and returns its size, or
     // -1 when the time-out ran out and raiseOnTimeout is off.
-    int ReadFromStack(bool raiseIfDisconnected = true, int timeoutMs = kTimeoutDefault,
+    int ReadFromStack(bool raiseIfDisconnected = true, TIdTimeout timeout = TIdTimeout::Default(),
                       bool raiseOnTimeout = true);
 
     // A line up to the terminator, which is consumed with it; with the terminator LF a CR
-    // before it goes too. A maxLength of -1 means MaxLineLength. With an explicit time-out
-    // that runs out the result is empty and ReadLnTimedOut() tells so.
-    std::string ReadLn(std::string_view terminator = "\n", int timeoutMs = kTimeoutDefault,
-                       int maxLength = -1);
+    // before it goes too. A maxLength of -1 means MaxLineLength. With the default time-out,
+    // ReadTimeout, a wait that runs out raises EIdReadTimeout; with any other the result is
+    // then empty and ReadLnTimedOut() tells so.
+    std::string ReadLn(std::string_view terminator = "\n",
+                       TIdTimeout timeout = TIdTimeout::Default(), int maxLength = -1);
     bool ReadLnSplit() const { return readLnSplit_; }
     bool ReadLnTimedOut() const { return readLnTimedOut_; }
 
@@ -89,8 +89,8 @@ public:
     TIdIOHandlerSocket* IOHandler() { return ioHandler_.get(); }
 
 protected:
-    // The limits of a wait of timeoutMs (negative: without limit) in the current phase.
-    TIdWaitLimits WaitLimits(int timeoutMs) const { return {timeoutMs, deadline_, OnWaiting}; }
+    // The limits of a wait with the time-out in the current phase.
+    TIdWaitLimits WaitLimits(TIdTimeout timeout) const { return {timeout, deadline_, OnWaiting}; }
     // Makes the socket handler ready for a new connection and clears the input side.
     TIdIOHandlerSocket& OpenIOHandler();
     void DoOnConnected();
@@ -99,7 +99,7 @@ private:
     bool SocketOpen() const;
     void CloseSocket();
     void DoOnDisconnected();
-    bool WaitUntilReadable(int timeoutMs);
+    bool WaitUntilReadable(TIdTimeout timeout);
     int ReceiveOnce();
     std::size_t ReceiveSize() const;
     void PresizeStream(TStream& stream, std::int64_t byteCount);

@@ -4,38 +4,41 @@
 
 namespace {
 
-// The milliseconds left until `end`, rounded up so that a wait of that length reaches it.
-int MillisecondsUntil(TIdClock::time_point end, TIdClock::time_point now) {
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - now).count();
-    return static_cast<int>(std::max<decltype(left)>(left, 0));
+// The time left until `end`, rounded up so that a wait of that length reaches it.
+std::chrono::milliseconds Until(TIdClock::time_point end, TIdClock::time_point now) {
+    return std::max(std::chrono::ceil<std::chrono::milliseconds>(end - now),
+                    std::chrono::milliseconds::zero());
 }
 
-// The shorter of two waits, where a negative one has no limit.
-int ShorterWait(int a, int b) {
-    return a < 0 ? b : (b < 0 ? a : std::min(a, b));
+// The shorter of a wait and a limit; a wait without a limit is the longer.
+TIdTimeout Shorter(TIdTimeout wait, std::chrono::milliseconds limit) {
+    const auto waitLimit = wait.Limit();
+    return TIdTimeout::Within(waitLimit ? std::min(*waitLimit, limit) : limit);
 }
 
 }  // namespace
 
-TIdWaitEnd WaitSliced(const std::function<bool(int waitMs)>& ready, const TIdWaitLimits& limits) {
-    const TIdClock::time_point start = TIdClock::now();
-    const auto timeoutEnd = start + std::chrono::milliseconds(std::max(limits.timeoutMs, 0));
+TIdWaitEnd WaitSliced(const std::function<bool(TIdTimeout wait)>& ready,
+                      const TIdWaitLimits& limits) {
+    const auto timeout = limits.timeout.Limit();
+    const auto timeoutEnd = TIdClock::now() + timeout.value_or(std::chrono::milliseconds::zero());
     for (bool first = true;; first = false) {
         const TIdClock::time_point now = TIdClock::now();
         if (limits.deadline && now >= *limits.deadline) {
             return TIdWaitEnd::kDeadlinePassed;
         }
-        if (limits.timeoutMs >= 0 && now >= timeoutEnd && !first) {
+        if (timeout && now >= timeoutEnd && !first) {
             return TIdWaitEnd::kTimedOut;
         }
-        int waitMs = limits.timeoutMs >= 0 ? MillisecondsUntil(timeoutEnd, now) : -1;
+        TIdTimeout wait =
+            timeout ? TIdTimeout::Within(Until(timeoutEnd, now)) : TIdTimeout::Infinite();
         if (limits.deadline) {
-            waitMs = ShorterWait(waitMs, MillisecondsUntil(*limits.deadline, now));
+            wait = Shorter(wait, Until(*limits.deadline, now));
         }
         if (limits.onWaiting) {
-            waitMs = ShorterWait(waitMs, kWaitSliceMs);
+            wait = Shorter(wait, kWaitSlice);
         }
-        if (ready(waitMs)) {
+        if (ready(wait)) {
             return TIdWaitEnd::kReady;
         }
         if (limits.onWaiting) {

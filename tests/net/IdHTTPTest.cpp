@@ -291,6 +291,16 @@ TEST_F(HttpGet, BytesBeyondTheBodyAreNotTakenForTheNextResponse) {
     EXPECT_EQ(StreamText(body), "ok");
 }
 
+TEST_F(HttpGet, HeadTimeoutEndsAHeadThatStopsHalfway) {
+    server.ReceiveUntil(kEndOfHead).Send("HTTP/1.1 200 OK\r\n").WaitForRelease().Start();
+    http.ReadTimeout = 0;  // only the head's own limit is left
+    http.HeadTimeout = 200;
+    EXPECT_EQ(Get(),
+              "Zeit\xFC"
+              "berschreitung beim Lesen");
+    server.Release();
+}
+
 TEST_F(HttpGet, HeadBeyondItsLimitIsRefused) {
     std::string head = "HTTP/1.1 200 OK\r\n";
     while (head.size() <= TIdHTTPProtocol::kMaxHeadBytes) {
@@ -353,6 +363,13 @@ TEST_F(HttpGet, Http10AsksForKeepAliveAndClosesWithoutIt) {
     EXPECT_EQ(
         server.Received().rfind("GET /marbelin_ext.txt HTTP/1.0\r\nConnection: keep-alive\r\n", 0),
         0u);
+}
+
+TEST_F(HttpGet, PortBeyondTheRangeIsRefusedBeforeConnecting) {
+    EXPECT_EQ(Outcome([&] { http.Get("http://127.0.0.1:65536/x", body); }),
+              "Ung\xFC"
+              "ltige Portnummer 65536.");
+    EXPECT_TRUE(log.lines.empty());
 }
 
 TEST_F(HttpGet, HttpsNeedsATlsHandler) {

@@ -2,10 +2,13 @@
 #include <netdb.h>
 
 #include <cerrno>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "net/IdComponent.h"
 #include "net/IdException.h"
+#include "net/IdSocketErrors.h"
 #include "net/IdStack.h"
 #include "support/RowName.h"
 
@@ -55,6 +58,32 @@ TEST(SocketErrorText, IsEmptyForNumbersWithoutText) {
     EXPECT_EQ(SocketErrorText(10067), "");
     EXPECT_EQ(SocketErrorText(0), "");
     EXPECT_EQ(SocketErrorText(11002), "");
+}
+
+// Exactly the numbers with a text have one; each but 11001 (from the resolver) comes from one
+// errno value, and 10055 from two (no buffer space, no memory).
+TEST(SocketErrorText, EveryNumberWithATextComesFromTheSystem) {
+    std::vector<int> numbers = {10004, 10009, 10013, 10014, 10022, 10024};
+    for (int number = 10035; number <= 10066; ++number) {
+        numbers.push_back(number);
+    }
+    std::vector<int> withText;
+    std::map<int, int> errnoCount;
+    for (int number = 0; number < 12000; ++number) {
+        if (!SocketErrorText(number).empty()) {
+            withText.push_back(number);
+        }
+        if (WinsockErrorFromErrno(number) != number) {
+            ++errnoCount[WinsockErrorFromErrno(number)];
+        }
+    }
+    std::map<int, int> expectedCount;
+    for (int number : numbers) {
+        expectedCount[number] = number == 10055 ? 2 : 1;
+    }
+    EXPECT_EQ(errnoCount, expectedCount);
+    numbers.push_back(11001);
+    EXPECT_EQ(withText, numbers);
 }
 
 TEST(SocketErrorText, ErrnoWithoutWindowsNumberPassesUnchanged) {

@@ -2,6 +2,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 
 namespace {
 
+using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
 
 // --- Line reading ---------------------------------------------------------------------------
@@ -93,7 +96,7 @@ TEST_F(TcpConnection, SplitActionCutsOverlongLinesAndMarksThem) {
     EXPECT_TRUE(client.ReadLnSplit());
     EXPECT_EQ(client.ReadLn(), "xxxxxx");
     EXPECT_FALSE(client.ReadLnSplit());
-    EXPECT_EQ(client.ReadLn("\n", -1, 0), "ok");  // 0: no limit
+    EXPECT_EQ(client.ReadLn("\n", TIdTimeout::Default(), 0), "ok");  // 0: no limit
 }
 
 // --- Closing --------------------------------------------------------------------------------
@@ -177,16 +180,21 @@ TEST_F(TcpConnection, DisconnectReportsAndIsHarmlessTwice) {
               (Lines{"status Verbindung wird getrennt.", "status Verbindung aufgehoben."}));
 }
 
-TEST_F(TcpConnection, ReconnectStartsWithAnEmptyInputBuffer) {
+TEST_F(TcpConnection, ReconnectStartsWithEmptyBuffers) {
     server.Send("a\nleft over");
     Connect();
     EXPECT_EQ(client.ReadLn(), "a");
+    client.OpenWriteBuffer();
+    client.Write("never sent");
     client.Disconnect();
     ScriptedServer second;
-    second.Send("b\n").Start();
+    second.Send("b\n").ReceiveUntil("now").Start();
     client.Port = second.Port();
     client.Connect();
     EXPECT_EQ(client.ReadLn(), "b");
+    client.Write("now");  // goes out at once
+    second.Join();
+    EXPECT_EQ(second.Received(), "now");
 }
 
 // --- Block reading and work events ----------------------------------------------------------
@@ -212,7 +220,7 @@ TEST_F(TcpConnection, ReadUntilCloseCountsWholeBlocksOnly) {
     server.Send(body).Close();
     Connect();
     TMemoryStream stream;
-    client.ReadStream(stream, -1, true);
+    client.ReadStream(stream);  // no count: up to the close
     EXPECT_EQ(StreamText(stream), body);
     // The last 4464 bytes come with the close and are written without a work count.
     EXPECT_EQ(log.Starting("work"), (Lines{"work read 32768", "work read 65536"}));
@@ -289,14 +297,56 @@ TEST_F(TcpConnection, ReadTimeoutRaisesWhenNothingArrives) {
     Connect();
     client.ReadTimeout = 50;
     EXPECT_THROW(client.ReadLn(), EIdReadTimeout);
-    EXPECT_EQ(client.ReadLn("\n", 20), "");  // an explicit time-out answers instead
+    EXPECT_EQ(client.ReadLn("\n", TIdTimeout::Within(20ms)), "");  // answers instead
     EXPECT_TRUE(client.ReadLnTimedOut());
-    EXPECT_EQ(client.ReadLn("\n", 0), "");  // 0 asks once
+    EXPECT_EQ(client.ReadLn("\n", TIdTimeout::Within(0ms)), "");  // asks once
     EXPECT_TRUE(client.ReadLnTimedOut());
     server.Release();
-    client.ReadTimeout = 0;  // waits without limit
-    EXPECT_EQ(client.ReadLn(), "late");
+    ASSERT_TRUE(client.IOHandler()->Readable(TIdTimeout::Within(5s)));
+    EXPECT_EQ(client.ReadLn("\n", TIdTimeout::Within(0ms)), "late");  // takes what has come
     EXPECT_FALSE(client.ReadLnTimedOut());
+}
+
+// The integer a property is set to must stand for its time-out and read back as set: 0 is no
+// zero wait, -1 and -2 don't swap, a limit keeps its milliseconds.
+struct PropertyRow {
+    const char* name;
+    int set;
+    TIdTimeout meaning;
+    int readBack;
+};
+
+class TimeoutProperty : public testing::TestWithParam<PropertyRow> {};
+
+TEST_P(TimeoutProperty, ConvertsBetweenIntegerAndTimeout) {
+    TIdTimeoutProperty property;
+    property = GetParam().set;
+    EXPECT_EQ(property.Value(), GetParam().meaning);
+    EXPECT_EQ(static_cast<int>(property), GetParam().readBack);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Integers, TimeoutProperty,
+    testing::Values(PropertyRow{"ZeroIsNotSet", 0, TIdTimeout::NotSet(), 0},
+                    PropertyRow{"MinusOneIsDefault", -1, TIdTimeout::Default(), -1},
+                    PropertyRow{"MinusTwoIsInfinite", -2, TIdTimeout::Infinite(), -2},
+                    PropertyRow{"LowerIsInfinite", -7, TIdTimeout::Infinite(), -2},
+                    PropertyRow{"OneIsALimit", 1, TIdTimeout::Within(1ms), 1},
+                    PropertyRow{"MillisecondsAreALimit", 30000, TIdTimeout::Within(30s), 30000}),
+    RowName());
+
+TEST_F(TcpConnection, WaitingHookRunsWhileAReadWaitsAndMayAbandonIt) {
+    server.WaitForRelease();
+    Connect();
+    int calls = 0;
+    client.OnWaiting = [&] {
+        if (++calls == 3) {
+            throw std::runtime_error("abandoned");
+        }
+    };
+    EXPECT_THROW(client.ReadLn(), std::runtime_error);
+    EXPECT_EQ(calls, 3);
+    server.Release();
 }
 
 // --- Connecting -----------------------------------------------------------------------------
@@ -342,7 +392,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct RefusedRow {
     const char* name;
-    int timeoutMs;
+    TIdTimeout timeout;
     bool timed;
 };
 
@@ -354,7 +404,7 @@ TEST_P(RefusedConnect, Reports10061AndLeavesTheClientUsable) {
     client.Port = UnusedLocalPort();
     const std::string message = "Socket-Fehler # 10061\r\nVerbindung abgelehnt.";
     try {
-        client.Connect(GetParam().timeoutMs);
+        client.Connect(GetParam().timeout);
         FAIL() << "connected";
     } catch (const EIdSocketError& error) {
         EXPECT_FALSE(GetParam().timed);
@@ -369,17 +419,17 @@ TEST_P(RefusedConnect, Reports10061AndLeavesTheClientUsable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Timeouts, RefusedConnect,
-                         testing::Values(RefusedRow{"Blocking", 0, false},
-                                         RefusedRow{"Default", -1, false},
-                                         RefusedRow{"Positive", 5000, true},
-                                         RefusedRow{"Unlimited", -2, true}),
+                         testing::Values(RefusedRow{"NotSet", TIdTimeout::NotSet(), false},
+                                         RefusedRow{"Default", TIdTimeout::Default(), false},
+                                         RefusedRow{"Limit", TIdTimeout::Within(5s), true},
+                                         RefusedRow{"Infinite", TIdTimeout::Infinite(), true}),
                          RowName());
 
 TEST_F(TcpConnection, ConnectWithTimeoutConnects) {
     server.Send("hello\n").Start();
     client.Host = "localhost";
     client.Port = server.Port();
-    client.Connect(5000);
+    client.Connect(TIdTimeout::Within(5s));
     EXPECT_EQ(client.ReadLn(), "hello");
 }
 
@@ -388,7 +438,7 @@ TEST(ConnectTimeout, RunsOutAgainstAListenerThatDropsRequests) {
     TIdTCPClient client;
     client.Host = "127.0.0.1";
     client.Port = listener.Port();
-    EXPECT_THROW(client.Connect(300), EIdConnectTimeout);
+    EXPECT_THROW(client.Connect(TIdTimeout::Within(300ms)), EIdConnectTimeout);
     EXPECT_FALSE(client.Connected());
     client.Disconnect();
 }
