@@ -37,6 +37,22 @@ void SetCaption(QLabel* label, const std::string& text) {
     label->adjustSize();
 }
 
+void PaintBlue(QLabel* label) {
+    // On a dialog's button-face background a label would take the button text colour.
+    label->setForegroundRole(QPalette::WindowText);
+    QPalette blue = label->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    label->setPalette(blue);
+}
+
+void MakeLink(QLabel* label) {
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    PaintBlue(label);
+    label->setCursor(Qt::PointingHandCursor);
+}
+
 TDialogFrame::TDialogFrame(TWindowLanguage& language, QWidget* parent)
     : QDialog(parent), language_(language) {}
 

@@ -23,6 +23,13 @@ QLabel* NewLabel(QWidget* parent, int left, int top, bool bold = false);
 // Puts a text of the program into a label, which takes the size of its text.
 void SetCaption(QLabel* label, const std::string& text);
 
+// Blue text (red 0, green 0, blue 255), as links and marks show it.
+void PaintBlue(QLabel* label);
+
+// A link to the website: blue, underlined, with the hand over it. The hand belongs to the label
+// itself, so it goes when the mouse leaves and cannot outlive the window.
+void MakeLink(QLabel* label);
+
 // A window opened from the main window: it fetches its texts in the program's language and
 // puts them in each time the program shows it.
 class TDialogFrame : public QDialog {

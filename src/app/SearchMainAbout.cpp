@@ -6,7 +6,7 @@
 
 void TLumbrafixForm::btAboutClick() {
     {
-        TFormSplash about(*this);
+        TFormSplash about(*this, this);
         about.SetInformationMode(true);
         about.exec();
     }

@@ -9,7 +9,7 @@
 
 std::unique_ptr<TLumbrafixForm> StartLumbrafix(std::filesystem::path programFolder) {
     auto form = std::make_unique<TLumbrafixForm>(std::move(programFolder));
-    const std::unique_ptr<TFormSplash> splash = ShowSplash(*form);
+    const std::unique_ptr<TFormSplash> splash = ShowSplash(*form, form.get());
     form->FormCreate();
     return form;
 }

@@ -60,8 +60,11 @@ TSideBySide SideBySide(const QRect& mainWindow, const QRect& screen, int width) 
     return {{mainLeft, top}, {std::max(screen.left(), besideLeft), top}};
 }
 
-TFormFileInfo::TFormFileInfo(TLumbrafixForm& mainWindow, const QString& file)
-    : QDialog(&mainWindow), mainWindow_(mainWindow), file_(QFile::encodeName(file).toStdString()) {
+TFormFileInfo::TFormFileInfo(TWindowLanguage& language, const TStringList& database,
+                             const QString& file, QWidget* parent)
+    : TDialogFrame(language, parent),
+      database_(database),
+      file_(QFile::encodeName(file).toStdString()) {
     setAttribute(Qt::WA_DeleteOnClose);
     CreateControls();
     Examine();
@@ -100,16 +103,15 @@ void TFormFileInfo::CreateControls() {
     buttons->addStretch();
     buttons->addWidget(butClose);
     grid->addLayout(buttons, row, 0);
+}
+
+void TFormFileInfo::FormShow() {
     butOpen->setText(ToQString(Text(txFileOpen)));
     butOpenWith->setText(ToQString(Text(txFileOpenWith)));
     butClose->setText(ToQString(Text(txClose)));
     lbxApplications->setText(ToQString(Text(txFileApplications)));
     setWindowTitle(ToQString(Text(txFileTitle)) + QStringLiteral(" - ") +
                    QFileInfo(QFile::decodeName(file_.c_str())).fileName());
-}
-
-std::string TFormFileInfo::Text(int offset) const {
-    return LoadStr(mainWindow_.GetLanguageBase() + offset);
 }
 
 QString TFormFileInfo::Caption(int offset, const std::string& value) const {
@@ -120,7 +122,7 @@ void TFormFileInfo::Examine() {
     lbxFile->setText(Caption(txFileName, file_));
     try {
         TContentReader reader;
-        facts_ = ExamineFile(file_, mainWindow_.ExtensionList, reader);
+        facts_ = ExamineFile(file_, database_, reader);
         ShowFacts();
     } catch (const EFileUnreadable& error) {
         ShowFailure(error.Message());
@@ -184,7 +186,7 @@ void TFormFileInfo::Launch(const std::string& applicationId) {
 }
 
 void OpenFileWindow(TLumbrafixForm& mainWindow, const QString& file) {
-    auto* window = new TFormFileInfo(mainWindow, file);
+    auto* window = new TFormFileInfo(mainWindow, mainWindow.ExtensionList, file, &mainWindow);
     window->adjustSize();
     const TSideBySide place =
         SideBySide(mainWindow.frameGeometry(), mainWindow.screen()->availableGeometry(),

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 #include <optional>
 #include <string>
 
+#include "app/DialogFrame.h"
+#include "db/StringList.h"
 #include "lookup/FileFacts.h"
 
 class QLabel;
@@ -16,11 +17,14 @@ class TLumbrafixForm;
 // disagree, and the applications that open it here, with "Open" (the default application)
 // and "Open with" (the one picked in the list). Opening a file whose name and content
 // disagree asks first. It stands beside the main window and leaves it as it is.
-class TFormFileInfo : public QDialog {
+class TFormFileInfo : public TDialogFrame {
     Q_OBJECT
 
 public:
-    TFormFileInfo(TLumbrafixForm& mainWindow, const QString& file);
+    // Examines `file` against the `database` lines; the window shows `language`'s texts and
+    // belongs to `parent`, the main window.
+    TFormFileInfo(TWindowLanguage& language, const TStringList& database, const QString& file,
+                  QWidget* parent);
 
     void butOpenClick();
     void butOpenWithClick();
@@ -38,14 +42,14 @@ public:
 
 private:
     void CreateControls();
+    void FormShow() override;
     void Examine();
     void ShowFacts();
     void ShowFailure(const std::string& reason);
     void Launch(const std::string& applicationId);
-    std::string Text(int offset) const;
     QString Caption(int offset, const std::string& value) const;
 
-    TLumbrafixForm& mainWindow_;
+    const TStringList& database_;
     std::string file_;  // the file-system name
     std::optional<TFileFacts> facts_;
 };

@@ -44,9 +44,6 @@ public:
 
     bool Transferring() const { return transferring_; }
 
-    // Blue text (red 0, green 0, blue 255), as the link and the " (updated)" mark show.
-    static void PaintBlue(QLabel* label);
-
     QLabel* lbxLabel = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

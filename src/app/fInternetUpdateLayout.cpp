@@ -20,24 +20,12 @@ constexpr int kWordGap = 4;
 QLabel* NewLinkLabel(QWidget* parent) {
     QLabel* link = NewLabel(parent, 184, kFirstRowTop);
     link->setText(QStringLiteral("marbelin-online-Server"));
-    QFont font = link->font();
-    font.setUnderline(true);
-    link->setFont(font);
-    TformUpdate::PaintBlue(link);
-    link->setCursor(Qt::PointingHandCursor);
+    MakeLink(link);
     link->adjustSize();
     return link;
 }
 
 }  // namespace
-
-void TformUpdate::PaintBlue(QLabel* label) {
-    // On the dialog's button-face background a label would take the button text colour.
-    label->setForegroundRole(QPalette::WindowText);
-    QPalette blue = label->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label->setPalette(blue);
-}
 
 void TformUpdate::CreateControls() {
     SetUpFixedDialog(*this, kClientWidth, kClientHeight);

@@ -1,16 +1,15 @@
 #include "app/fSplah.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QEventLoop>
 #include <QPainter>
 #include <QScreen>
-#include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
 
 #include "app/DialogFrame.h"
-#include "app/SearchMain.h"
 #include "controls/BitBtn.h"
 #include "controls/ClickLabel.h"
 #include "platform/ProductSite.h"
@@ -19,7 +18,6 @@
 #include "resources/ProgramPictures.h"
 #include "text/ProgramVersion.h"
 #include "text/TextNumbers.h"
-#include "text/TextTable.h"
 
 namespace {
 
@@ -61,19 +59,6 @@ void SetTextHeight(QLabel* label, int pixels) {
     label->adjustSize();
 }
 
-void MakeLink(QLabel* label) {
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
-    // The hand belongs to the link itself, so it cannot outlive the window.
-    label->setCursor(Qt::PointingHandCursor);
-}
-
 // Ends an event loop once the window it watches has been painted.
 class QuitAfterPaint : public QObject {
 public:
@@ -92,8 +77,8 @@ private:
 
 }  // namespace
 
-TFormSplash::TFormSplash(TLumbrafixForm& mainWindow)
-    : QDialog(&mainWindow), mainWindow_(mainWindow) {
+TFormSplash::TFormSplash(TWindowLanguage& language, QWidget* parent)
+    : TDialogFrame(language, parent) {
     CreateControls();
     ConnectHandlers();
 }
@@ -122,6 +107,11 @@ void TFormSplash::CreateControls() {
     Label4 = new TClickLabel(this);
     Label4->move(kLinkLeft, 336);
     MakeLink(Label4);
+    // The link stands out on the button-face colour, as the picture's frame does.
+    QPalette palette = Label4->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    Label4->setPalette(palette);
+    Label4->setAutoFillBackground(true);
     SetCaption(Label4, " " + ProductHost());
     Label2 = NewLabel(this, 144, 360);
     Bevel1 = new QFrame(this);
@@ -147,17 +137,6 @@ void TFormSplash::ConnectHandlers() {
     connect(butClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-std::string TFormSplash::Text(int offset) const {
-    return LoadStr(mainWindow_.GetLanguageBase() + offset);
-}
-
-void TFormSplash::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        FormShow();
-    }
-}
-
 void TFormSplash::FormShow() {
     for (QWidget* control :
          {static_cast<QWidget*>(lbxLanguage), static_cast<QWidget*>(ComboBoxLanguage),
@@ -165,7 +144,7 @@ void TFormSplash::FormShow() {
         control->setVisible(InformationMode);
     }
     if (InformationMode) {
-        ComboBoxLanguage->setCurrentIndex(mainWindow_.GetLanguageName() == "German" ? 0 : 1);
+        ComboBoxLanguage->setCurrentIndex(Language().GetLanguageName() == "German" ? 0 : 1);
     }
     SetCaption(Label3, Text(txAboutDescription));
     FitDescriptionAndLink();
@@ -194,11 +173,11 @@ void TFormSplash::FitDescriptionAndLink() {
 }
 
 void TFormSplash::ComboBoxLanguageChange(int index) {
-    mainWindow_.StoreLanguage(index == 0 ? kLanguageNames[0] : kLanguageNames[1]);
+    Language().StoreLanguage(index == 0 ? kLanguageNames[0] : kLanguageNames[1]);
 }
 
 void TFormSplash::Label4Click() {
-    OpenInBrowser(WebsiteUrl(mainWindow_.GetLanguageName()));
+    OpenInBrowser(WebsiteUrl(Language().GetLanguageName()));
 }
 
 void TFormSplash::Image1Click() {
@@ -207,8 +186,8 @@ void TFormSplash::Image1Click() {
     }
 }
 
-std::unique_ptr<TFormSplash> ShowSplash(TLumbrafixForm& mainWindow) {
-    auto splash = std::make_unique<TFormSplash>(mainWindow);
+std::unique_ptr<TFormSplash> ShowSplash(TWindowLanguage& language, QWidget* parent) {
+    auto splash = std::make_unique<TFormSplash>(language, parent);
     splash->SetInformationMode(false);
     // Runs the events until the splash has been painted once (or the display does not
     // answer in time), so that it is on the screen before the database load blocks.

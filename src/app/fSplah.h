@@ -1,25 +1,24 @@
 #pragma once
 
-#include <QDialog>
 #include <memory>
-#include <string>
+
+#include "app/DialogFrame.h"
 
 class QComboBox;
 class QFrame;
 class QLabel;
 class TBitBtn;
 class TClickLabel;
-class TLumbrafixForm;
 
 // The information window: the product picture, the program's name, description, website
 // link and author line; in information mode also the language choice and a close button.
 // Without information mode it is the splash shown while the program starts.
-class TFormSplash : public QDialog {
+class TFormSplash : public TDialogFrame {
     Q_OBJECT
 
 public:
-    // Owned by the main window, whose language the window shows and changes.
-    explicit TFormSplash(TLumbrafixForm& mainWindow);
+    // Shows the program's `language` and changes it; owned by `parent`, the main window.
+    TFormSplash(TWindowLanguage& language, QWidget* parent);
 
     // Set right after creation, before the window is shown.
     void SetInformationMode(bool informationMode) { InformationMode = informationMode; }
@@ -39,18 +38,12 @@ public:
     TBitBtn* butClose = nullptr;
     bool InformationMode = false;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void CreateControls();
     void ConnectHandlers();
-    void FormShow();
+    void FormShow() override;
     void FitDescriptionAndLink();
-    std::string Text(int offset) const;
-
-    TLumbrafixForm& mainWindow_;
 };
 
-// Shows the splash without waiting and returns once it is on the screen, painted.
-std::unique_ptr<TFormSplash> ShowSplash(TLumbrafixForm& mainWindow);
+// Shows the splash over `parent` without waiting and returns once it is on the screen, painted.
+std::unique_ptr<TFormSplash> ShowSplash(TWindowLanguage& language, QWidget* parent);

@@ -73,7 +73,7 @@ protected:
 };
 
 TEST_F(InformationWindowTest, SplashShowsNoLanguageChoiceAndIgnoresPictureClicks) {
-    const std::unique_ptr<TFormSplash> splash = ShowSplash(*form);
+    const std::unique_ptr<TFormSplash> splash = ShowSplash(*form, form.get());
     EXPECT_TRUE(splash->isVisible());
     EXPECT_FALSE(splash->InformationMode);
     ExpectDesignedSizeAndTextsWithinTheSeparator(*splash);
@@ -168,7 +168,7 @@ protected:
 TEST_P(InformationWindowLanguage, PreselectsTheListAndLinksToTheWebsiteInThatLanguage) {
     std::vector<std::string> opened;
     const ScopedBrowserOpener browser([&](const std::string& url) { opened.push_back(url); });
-    TFormSplash window(*form);
+    TFormSplash window(*form, form.get());
     window.SetInformationMode(true);
     window.show();
     ExpectDesignedSizeAndTextsWithinTheSeparator(window);
