@@ -118,7 +118,8 @@ THitList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms, 
     }
     THitList hits;
     for (const FoldedTerm& term : folded) {
-        hits = UniteInTextOrder(hits, term.LinesIn(lines));
+        THitList found = term.LinesIn(lines);
+        hits = hits.empty() ? std::move(found) : UniteInTextOrder(hits, found);
     }
     return hits;
 }
