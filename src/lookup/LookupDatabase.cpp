@@ -4,7 +4,11 @@
 #include "db/DatabaseKey.h"
 #include "platform/Streams.h"
 
-TStringList LoadDatabaseLines(const std::string& programFolder) {
+TPlainText LoadDatabaseText(const std::string& programFolder) {
     TFileStream file(DatabaseFileToRead(programFolder), TFileMode::fmOpenReadShared);
-    return ReadExtensionLines(file, BuildDatabaseKey());
+    return ReadExtensionText(file, BuildDatabaseKey());
+}
+
+TStringList LoadDatabaseLines(const std::string& programFolder) {
+    return TStringList(LoadDatabaseText(programFolder));
 }
