@@ -13,10 +13,27 @@ std::string Field(std::string_view line, int n) {
     return AnsiToUtf8(FieldOf(line, n));
 }
 
+// The four fields as FieldOf gives them, each found from where the one before it ended.
+void AppendTabbedLine(std::string& out, std::string_view line) {
+    std::string_view rest = line;
+    for (int n = 1; n <= 4; ++n) {
+        if (n > 1) {
+            out += '\t';
+        }
+        const std::string_view field = FieldOf(rest, 1);
+        AppendAnsiAsUtf8(out, field);
+        if (field.size() < rest.size()) {
+            rest.remove_prefix(field.size() + 1);  // behind its ";"; else the last field repeats
+        }
+    }
+}
+
 }  // namespace
 
 std::string TabbedLine(std::string_view line) {
-    return Field(line, 1) + '\t' + Field(line, 2) + '\t' + Field(line, 3) + '\t' + Field(line, 4);
+    std::string tabbed;
+    AppendTabbedLine(tabbed, line);
+    return tabbed;
 }
 
 json RecordsJson(const THitList& lines) {
@@ -41,7 +58,17 @@ void PrintHits(const THitList& hits, bool asJson, std::FILE* out) {
         PrintJson(RecordsJson(hits), out);
         return;
     }
+    // Written in pieces of some kilobytes: a write call, or a formatting call, for each line
+    // would cost more than the whole search.
+    constexpr std::size_t kPiece = 64 * 1024;
+    std::string piece;
     for (const std::string_view line : hits) {
-        std::fprintf(out, "%s\n", TabbedLine(line).c_str());
+        AppendTabbedLine(piece, line);
+        piece += '\n';
+        if (piece.size() >= kPiece) {
+            std::fwrite(piece.data(), 1, piece.size(), out);
+            piece.clear();
+        }
     }
+    std::fwrite(piece.data(), 1, piece.size(), out);
 }
