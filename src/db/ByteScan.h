@@ -80,22 +80,37 @@ std::size_t FirstMarked(const char* text, std::size_t from, std::size_t to, Test
     return to;
 }
 
+// The scan goes in strides of four blocks.
+constexpr std::size_t kScanStride = 4 * kScanBlock;
+
+// A skip that leaves every stride to the block test.
+struct TNoSkip {
+    std::size_t operator()(const char*, std::size_t pos, std::size_t) const { return pos; }
+};
+
 // Runs `visit` for each marked position of a text from the lowest to the highest. `test(p)`
 // marks, with 0xFF bytes, which of the 16 positions from p on are candidates; it may read up
 // to `reach` bytes behind the block. `visit(pos)` returns the position to go on from, greater
 // than pos, or the text's size to stop. The text's last bytes are tested with zeros behind
 // them, so a test that marks zero bytes has `visit` called for positions past the end too.
-template <typename Test, typename Visit>
+// `skip(text, pos, limit)` may pass over strides faster than the test: it returns the first of
+// pos, pos + kScanStride, ... whose stride may hold a mark, or the first whose stride would
+// read at `limit` or behind it.
+template <typename Test, typename Visit, typename Skip = TNoSkip>
 class TBlockScan {
-    static constexpr std::size_t kStride = 4 * kScanBlock;
+    static constexpr std::size_t kStride = kScanStride;
 
 public:
-    TBlockScan(std::string_view text, std::size_t reach, Test test, Visit visit)
-        : text_(text), reach_(reach), test_(test), visit_(visit) {}
+    TBlockScan(std::string_view text, std::size_t reach, Test test, Visit visit, Skip skip = {})
+        : text_(text), reach_(reach), test_(test), visit_(visit), skip_(skip) {}
 
     void Run() {
         std::size_t pos = 0;
         while (pos + kStride + reach_ <= text_.size()) {
+            pos = skip_(text_.data(), pos, text_.size() - reach_);
+            if (pos + kStride + reach_ > text_.size()) {
+                break;
+            }
             const std::uint64_t bits = StrideBits(text_.data() + pos);
             pos = bits == 0 ? pos + kStride : VisitMarks(bits, pos, pos);
         }
@@ -145,4 +160,5 @@ private:
     std::size_t reach_;
     Test test_;
     Visit visit_;
+    Skip skip_;
 };
