@@ -47,6 +47,15 @@ inline std::uint64_t MarkBits(TByteBlock marks) {
 #endif
 }
 
+// How many of MarkBits' 16 bits are set. std::popcount would be a library call on machines
+// that are not known to count bits in one instruction, as x86-64 in general is not.
+inline int CountMarks(std::uint64_t bits) {
+    bits -= (bits >> 1) & 0x5555;
+    bits = (bits & 0x3333) + ((bits >> 2) & 0x3333);
+    bits = (bits + (bits >> 4)) & 0x0F0F;
+    return static_cast<int>((bits + (bits >> 8)) & 0x1F);
+}
+
 inline TByteBlock SplatByte(unsigned char byte) {
     return TByteBlock{} + byte;
 }

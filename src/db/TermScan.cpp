@@ -156,7 +156,7 @@ private:
             const TPaddedBlock block(text_.data() + to - count, count);
             const std::uint64_t ends = MarkBits(LineEndsIn(block.Bytes()));
             const int behindEnd = ends == 0 ? 0 : 64 - std::countl_zero(ends);
-            separators += std::popcount(MarkBits(SeparatorsIn(block.Bytes())) >> behindEnd);
+            separators += CountMarks(MarkBits(SeparatorsIn(block.Bytes())) >> behindEnd);
             if (ends != 0) {
                 start = to - count + static_cast<std::size_t>(behindEnd);
                 break;
