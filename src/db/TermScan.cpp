@@ -58,8 +58,9 @@ private:
 // Where a term's first, middle and last bytes are looked for: candidates are the positions
 // where all three stand.
 struct TTermProbe {
-    TWantedByte bytes[3];
-    std::size_t offsets[3];
+    static constexpr std::size_t kBytes = 3;
+    TWantedByte bytes[kBytes];
+    std::size_t offsets[kBytes];
 };
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -68,9 +69,9 @@ struct TTermProbe {
 __attribute__((target("avx2"))) std::size_t SkipWide(const char* text, std::size_t pos,
                                                      std::size_t limit, const TTermProbe& probe) {
     using TWideBlock = unsigned char __attribute__((vector_size(32)));
-    TWideBlock caseBits[3];
-    TWideBlock wanted[3];
-    for (int i = 0; i < 3; ++i) {
+    TWideBlock caseBits[TTermProbe::kBytes];
+    TWideBlock wanted[TTermProbe::kBytes];
+    for (std::size_t i = 0; i < TTermProbe::kBytes; ++i) {
         caseBits[i] = TWideBlock{} + probe.bytes[i].caseBit;
         wanted[i] = TWideBlock{} + probe.bytes[i].byte;
     }
@@ -78,7 +79,7 @@ __attribute__((target("avx2"))) std::size_t SkipWide(const char* text, std::size
         TWideBlock any{};
         for (std::size_t half = 0; half < kScanStride; half += sizeof(TWideBlock)) {
             TWideBlock all = ~TWideBlock{};
-            for (int i = 0; i < 3; ++i) {
+            for (std::size_t i = 0; i < TTermProbe::kBytes; ++i) {
                 TWideBlock block;
                 std::memcpy(&block, text + pos + half + probe.offsets[i], sizeof block);
                 all &= static_cast<TWideBlock>((block | caseBits[i]) == wanted[i]);
