@@ -30,7 +30,7 @@ TEST(PrintHits, TabbedFieldsInUtf8) {
         {"1;2;3;4;5", "1\t2\t3\t4\n"},         {"\xE4x\x80y;", "\xC3\xA4x\xE2\x82\xACy\t\t\t\n"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Printed({c.line}), c.printed) << c.line;
+        ASSERT_EQ(Printed({c.line}), c.printed) << c.line;
     }
     const std::string line = "0123456789;" + std::string(90, 'x') + ";p;Win";
     const THitList many(1000, line);

@@ -32,6 +32,7 @@ TEST(AnsiCodePage, CharactersOutsideTheCodePageBecomeQuestionMarks) {
 TEST(AnsiCodePage, MalformedUtf8BecomesQuestionMarksWithoutReadingPastTheEnd) {
     EXPECT_EQ(Utf8ToAnsi("\xC3"), "?");
     EXPECT_EQ(Utf8ToAnsi("\xE2\x82"), "?");
+    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80\x80"), "??");  // four bytes, then a stray one
     EXPECT_EQ(Utf8ToAnsi("\xFF"
                          "a"),
               "?a");
