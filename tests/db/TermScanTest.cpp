@@ -25,3 +25,16 @@ TEST(LinesWithTermInField, WidestAndPortableScansFindTheSameLines) {
     }
     EXPECT_GT(found, 1000);
 }
+
+// Faults: the first or last letter of the alphabet not found in the other case; '@' or '[',
+// which differ from 'A' and 'Z' by the case bit's neighbours, taken for letters.
+TEST(LinesWithTermInField, FoldsExactlyTheLettersAToZ) {
+    const std::string_view text = "a\nA\nz\nZ\n@\n`\n[\n{\n";
+    const std::pair<std::string_view, std::vector<std::string_view>> cases[] = {
+        {"A", {"a", "A"}}, {"Z", {"z", "Z"}}, {"@", {"@"}}, {"[", {"["}}};
+    for (const auto& [term, lines] : cases) {
+        for (const TScanWidth width : {TScanWidth::kWidest, TScanWidth::kPortable}) {
+            EXPECT_EQ(LinesWithTermInField(text, term, 1, width), lines) << term;
+        }
+    }
+}
