@@ -30,7 +30,7 @@ inline TByteBlock LoadBlock(const char* bytes) {
 // One bit per byte of a block of 0x00 and 0xFF bytes, byte i giving bit i: the top bit of each
 // byte, gathered into the top byte by one multiplication per half. Any machine runs this.
 inline std::uint64_t PortableMarkBits(TByteBlock marks) {
-    std::uint64_t halves[2];
+    std::uint64_t halves[kScanBlock / sizeof(std::uint64_t)];
     std::memcpy(halves, &marks, sizeof halves);
     constexpr std::uint64_t kTopBits = 0x8080808080808080ULL;
     constexpr std::uint64_t kGather = 0x0002040810204081ULL;
