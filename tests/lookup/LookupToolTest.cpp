@@ -45,11 +45,12 @@ protected:
 
 // Faults: a usage error or a missing database taken for "no hit" or run anyway; no reason
 // given; "no hit" reported as success; --and ignored; lookups in parallel refusing each other;
-// a --file whose examining program is missing passing silently.
+// a --file whose examining program is missing passing silently, or that takes a file named
+// like an option for one.
 TEST_F(LookupTool, ExitStatusTellsHitsNoneAndWrongUsage) {
     const std::map<int, std::vector<std::string>> rows = {
         {0, {"--help", "--version", "pdf", "-t PORTABLE", "-t portable -p zzqqxx"}},
-        {1, {"zzqqxx", "-t portable -p zzqqxx --and"}},
+        {1, {"zzqqxx", "-t portable -p zzqqxx --and", "--file -- -missing"}},
         {2, {"", "-x", "-t", "pdf doc", "--file", "--file -t x a", "' '"}}};
     for (const auto& [status, lines] : rows) {
         for (const std::string& arguments : lines) {

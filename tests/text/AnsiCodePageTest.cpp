@@ -27,6 +27,7 @@ TEST(AnsiCodePage, CharactersOutsideTheCodePageBecomeQuestionMarks) {
               "a\x80"
               "b");
     EXPECT_EQ(Utf8ToAnsi("Ω☃😀"), "???");
+    EXPECT_EQ(Utf8ToAnsi("\xC2\x80"), "?");  // U+0080, the first code point that isn't ASCII
 }
 
 TEST(AnsiCodePage, MalformedUtf8BecomesQuestionMarksWithoutReadingPastTheEnd) {
