@@ -13,8 +13,9 @@ set(LUMBRAFIX_ICON_SIZES 16 32 48 64 128 256)
 install(TARGETS lumbrafix RUNTIME DESTINATION .)
 # The command-line download, with which an administrator updates the installed database.
 install(TARGETS lumbrafix-fetch RUNTIME DESTINATION .)
-# The terminal lookup, beside the database it reads like the window.
-install(TARGETS lumbrafix-lookup RUNTIME DESTINATION .)
+# The terminal lookup, beside the database it reads like the window, and the program beside
+# it to which it hands --file.
+install(TARGETS lumbrafix-lookup lumbrafix-lookup-files RUNTIME DESTINATION .)
 install(FILES ${LUMBRAFIX_DATABASE_FILE} DESTINATION .
     PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 

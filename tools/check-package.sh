@@ -9,6 +9,7 @@ deb=$(realpath "$1")
 expected="/usr/bin/lumbrafix -> ../lib/lumbrafix/lumbrafix
 /usr/bin/lumbrafix-lookup -> ../lib/lumbrafix/lumbrafix-lookup
 /usr/lib/lumbrafix/lumbrafix-lookup
+/usr/lib/lumbrafix/lumbrafix-lookup-files
 /usr/lib/lumbrafix/lumbrafix
 /usr/lib/lumbrafix/marbelin_ext.txt
 /usr/share/applications/lumbrafix.desktop

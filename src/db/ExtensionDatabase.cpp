@@ -1,12 +1,11 @@
 #include "db/ExtensionDatabase.h"
 
 #include <cstring>
-#include <memory>
 
 TStringList SplitLines(std::string_view text) {
-    auto buffer = std::make_unique_for_overwrite<char[]>(text.size());
-    std::memcpy(buffer.get(), text.data(), text.size());
-    return {std::move(buffer), text.size()};
+    TPlainText copy{AllocateLargeBuffer(text.size()), text.size()};
+    std::memcpy(copy.bytes.get(), text.data(), text.size());
+    return TStringList(std::move(copy));
 }
 
 std::string_view PlainTextOf(std::string_view deciphered) {
@@ -15,9 +14,9 @@ std::string_view PlainTextOf(std::string_view deciphered) {
 
 // The file is read in one go into the buffer that then holds the lines, and deciphered there:
 // no second copy of the text is made.
-TStringList ReadExtensionLines(TStream& file, TLbBlowfish& cipher) {
+TPlainText ReadExtensionText(TStream& file, TLbBlowfish& cipher) {
     const auto size = static_cast<std::size_t>(file.Size() - file.Position());
-    auto buffer = std::make_unique_for_overwrite<char[]>(size);
+    TLargeBuffer buffer = AllocateLargeBuffer(size);
     file.ReadBuffer(buffer.get(), size);
     const std::size_t deciphered =
         cipher.DecipherInPlace(reinterpret_cast<std::uint8_t*>(buffer.get()), size);
@@ -25,9 +24,17 @@ TStringList ReadExtensionLines(TStream& file, TLbBlowfish& cipher) {
     return {std::move(buffer), length};
 }
 
-TStringList ReadExtensionLines(TStream& file, const CipherKey16& key) {
+TPlainText ReadExtensionText(TStream& file, const CipherKey16& key) {
     TLbBlowfish cipher;
     cipher.CipherMode = cmECB;
     cipher.AssignKey(key);
-    return ReadExtensionLines(file, cipher);
+    return ReadExtensionText(file, cipher);
+}
+
+TStringList ReadExtensionLines(TStream& file, TLbBlowfish& cipher) {
+    return TStringList(ReadExtensionText(file, cipher));
+}
+
+TStringList ReadExtensionLines(TStream& file, const CipherKey16& key) {
+    return TStringList(ReadExtensionText(file, key));
 }

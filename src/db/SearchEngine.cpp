@@ -34,8 +34,8 @@ public:
 
     bool FoundIn(std::string_view line) const { return Contains(FieldOf(line, field_)); }
     // The lines of the whole text that hold the term in its field.
-    THitList LinesIn(const TStringList& lines) const {
-        return LinesWithTermInField(lines.Text(), text_, field_);
+    THitList LinesIn(std::string_view text) const {
+        return LinesWithTermInField(text, text_, field_);
     }
 
 private:
@@ -93,13 +93,13 @@ std::string AsciiUpperCase(std::string_view text) {
 
 // Each term's lines are found by a scan of the whole text. Under AND the first term's lines
 // are then tested for the others one by one; under OR the terms' lines are united.
-THitList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms, bool andLinking) {
+THitList FindMatchingLines(std::string_view text, const TSearchTerms& terms, bool andLinking) {
     const std::vector<FoldedTerm> folded = NonEmptyTerms(terms);
     if (folded.empty()) {
-        return andLinking ? THitList(lines.begin(), lines.end()) : THitList{};
+        return andLinking ? LineViewsOf(text) : THitList{};
     }
     if (andLinking) {
-        THitList hits = folded.front().LinesIn(lines);
+        THitList hits = folded.front().LinesIn(text);
         std::erase_if(hits, [&](std::string_view line) {
             return !std::all_of(folded.begin() + 1, folded.end(),
                                 [line](const FoldedTerm& term) { return term.FoundIn(line); });
@@ -108,7 +108,8 @@ THitList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms, 
     }
     THitList hits;
     for (const FoldedTerm& term : folded) {
-        hits = UniteInTextOrder(hits, term.LinesIn(lines));
+        THitList found = term.LinesIn(text);
+        hits = hits.empty() ? std::move(found) : UniteInTextOrder(hits, found);
     }
     return hits;
 }

@@ -23,10 +23,15 @@ std::string AsciiUpperCase(std::string_view text);
 // costs no copy, and the list is valid as long as those lines stay unchanged.
 using THitList = std::vector<std::string_view>;
 
-// The database lines that match, in database order, each listed once. Under AND every
-// non-empty term must occur in its field (an empty term places no condition); under OR any
-// non-empty term that occurs in its field makes the line a hit.
-THitList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms, bool andLinking);
+// The lines of a database text (split by the rule of StringList.h) that match, in text order, each
+// listed once. Under AND every non-empty term must occur in its field (an empty term places no
+// condition); under OR any non-empty term that occurs in its field makes the line a hit.
+THitList FindMatchingLines(std::string_view text, const TSearchTerms& terms, bool andLinking);
+// The same over the lines' text: no line is looked at on its own unless all terms are empty.
+inline THitList FindMatchingLines(const TStringList& lines, const TSearchTerms& terms,
+                                  bool andLinking) {
+    return FindMatchingLines(lines.Text(), terms, andLinking);
+}
 
 // The texts of the result box after a search.
 struct TSearchSummary {

@@ -2,10 +2,7 @@
 
 #include "db/ByteScan.h"
 
-TStringList::TStringList(std::unique_ptr<char[]> buffer, std::size_t length)
-    : buffer_(std::move(buffer)), length_(length) {
-    Split();
-}
+TStringList::TStringList(TPlainText text) : text_(std::move(text)), lines_(LineViewsOf(Text())) {}
 
 void TStringList::clear() {
     *this = TStringList();
@@ -14,8 +11,8 @@ void TStringList::clear() {
 // One pass over the text, in which each line end is marked once: at its LF, or at a CR that no
 // LF follows. A line ends before its mark, and before the CR in front of an LF that belongs
 // to it.
-void TStringList::Split() {
-    const std::string_view text = Text();
+std::vector<std::string_view> LineViewsOf(std::string_view text) {
+    std::vector<std::string_view> lines;
     const char* const data = text.data();
     const TByteBlock cr = SplatByte('\r');
     const TByteBlock lf = SplatByte('\n');
@@ -27,12 +24,13 @@ void TStringList::Split() {
     std::size_t lineStart = 0;
     const auto endLine = [&](std::size_t mark) {
         const bool crBefore = data[mark] == '\n' && mark > lineStart && data[mark - 1] == '\r';
-        lines_.emplace_back(data + lineStart, mark - lineStart - (crBefore ? 1 : 0));
+        lines.emplace_back(data + lineStart, mark - lineStart - (crBefore ? 1 : 0));
         lineStart = mark + 1;
         return lineStart;
     };
     TBlockScan(text, 1, lineEnds, endLine).Run();
     if (lineStart < text.size()) {
-        lines_.emplace_back(data + lineStart, text.size() - lineStart);
+        lines.emplace_back(data + lineStart, text.size() - lineStart);
     }
+    return lines;
 }

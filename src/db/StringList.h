@@ -5,6 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/LargeBuffer.h"
+
+// A text in a buffer of its own, such as the deciphered database before its split into lines.
+struct TPlainText {
+    TLargeBuffer bytes;
+    std::size_t length = 0;  // the text is the first `length` bytes of `bytes`
+
+    std::string_view View() const { return bytes ? std::string_view(bytes.get(), length) : ""; }
+};
+
 // The extension database in memory: the plain text in one buffer and a view per line into it,
 // in file order, with duplicates and empty lines kept. Splitting: CR LF, a lone LF and a lone
 // CR each end one line; a line end at the very end adds no empty line after it; an empty text
@@ -16,8 +26,8 @@ public:
     using iterator = const_iterator;
 
     TStringList() = default;
-    // Takes over the first `length` bytes of `buffer` as the text and splits it into lines.
-    TStringList(std::unique_ptr<char[]> buffer, std::size_t length);
+    // Takes over the text and splits it into lines.
+    explicit TStringList(TPlainText text);
     // Moving keeps the views valid: the text stays where it is. A moved-from list is empty.
     TStringList(TStringList&&) noexcept = default;
     TStringList& operator=(TStringList&&) noexcept = default;
@@ -33,14 +43,12 @@ public:
     void clear();
 
     // The whole text, line ends included: every line is a view into it.
-    std::string_view Text() const {
-        return buffer_ ? std::string_view(buffer_.get(), length_) : "";
-    }
+    std::string_view Text() const { return text_.View(); }
 
 private:
-    void Split();
-
-    std::unique_ptr<char[]> buffer_;
-    std::size_t length_ = 0;
+    TPlainText text_;
     std::vector<std::string_view> lines_;
 };
+
+// The lines of `text` by the rule above, as views into it.
+std::vector<std::string_view> LineViewsOf(std::string_view text);

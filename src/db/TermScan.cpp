@@ -1,6 +1,11 @@
 #include "db/TermScan.h"
 
 #include <algorithm>
+#include <cstring>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 #include "db/AsciiFold.h"
 #include "db/ByteScan.h"
@@ -24,16 +29,23 @@ TByteBlock StopsIn(const char* bytes) {
     return static_cast<TByteBlock>(LineEndsIn(bytes) | SeparatorsIn(bytes));
 }
 
-// One byte of a folded term, tested at 16 positions at once: a letter in either case, any
-// other byte only as it is. Setting bit 5 of the text bytes maps exactly A-Z and a-z onto a-z.
+// One byte of a folded term as the text may hold it: a letter in either case, any other byte
+// only as it is. Setting bit 5 of a text byte maps exactly A-Z and a-z onto a-z.
+struct TWantedByte {
+    explicit TWantedByte(char folded)
+        : caseBit(IsUpper(folded) ? 0x20 : 0),
+          byte(static_cast<unsigned char>(static_cast<unsigned char>(folded) | caseBit)) {}
+    static bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
+
+    unsigned char caseBit;
+    unsigned char byte;
+};
+
+// The same byte tested at 16 positions at once.
 class TByteTest {
 public:
-    explicit TByteTest(char folded) {
-        const auto byte = static_cast<unsigned char>(folded);
-        const unsigned char caseBit = (byte >= 'A' && byte <= 'Z') ? 0x20 : 0;
-        caseBit_ = SplatByte(caseBit);
-        wanted_ = SplatByte(byte | caseBit);
-    }
+    explicit TByteTest(TWantedByte wanted)
+        : caseBit_(SplatByte(wanted.caseBit)), wanted_(SplatByte(wanted.byte)) {}
     TByteBlock At(const char* bytes) const {
         return static_cast<TByteBlock>((LoadBlock(bytes) | caseBit_) == wanted_);
     }
@@ -42,6 +54,59 @@ private:
     TByteBlock caseBit_;
     TByteBlock wanted_;
 };
+
+// Where a term's first, middle and last bytes are looked for: candidates are the positions
+// where all three stand.
+struct TTermProbe {
+    static constexpr std::size_t kBytes = 3;
+    TWantedByte bytes[kBytes];
+    std::size_t offsets[kBytes];
+};
+
+#if defined(__x86_64__) || defined(__i386__)
+// The skip over strides without a candidate, 32 positions at a time with AVX2, on the
+// machines that have it.
+__attribute__((target("avx2"))) std::size_t SkipWide(const char* text, std::size_t pos,
+                                                     std::size_t limit, const TTermProbe& probe) {
+    using TWideBlock = unsigned char __attribute__((vector_size(32)));
+    TWideBlock caseBits[TTermProbe::kBytes];
+    TWideBlock wanted[TTermProbe::kBytes];
+    for (std::size_t i = 0; i < TTermProbe::kBytes; ++i) {
+        caseBits[i] = TWideBlock{} + probe.bytes[i].caseBit;
+        wanted[i] = TWideBlock{} + probe.bytes[i].byte;
+    }
+    for (; pos + kScanStride <= limit; pos += kScanStride) {
+        TWideBlock any{};
+        for (std::size_t half = 0; half < kScanStride; half += sizeof(TWideBlock)) {
+            TWideBlock all = ~TWideBlock{};
+            for (std::size_t i = 0; i < TTermProbe::kBytes; ++i) {
+                TWideBlock block;
+                std::memcpy(&block, text + pos + half + probe.offsets[i], sizeof block);
+                all &= static_cast<TWideBlock>((block | caseBits[i]) == wanted[i]);
+            }
+            any |= all;
+        }
+        __m256i marks;
+        std::memcpy(&marks, &any, sizeof marks);
+        if (!_mm256_testz_si256(marks, marks)) {
+            break;
+        }
+    }
+    return pos;
+}
+
+bool HasWideScan() {
+    return __builtin_cpu_supports("avx2");
+}
+#else
+std::size_t SkipWide(const char*, std::size_t pos, std::size_t, const TTermProbe&) {
+    return pos;
+}
+
+bool HasWideScan() {
+    return false;
+}
+#endif
 
 bool EqualsFolded(std::string_view text, std::string_view folded) {
     for (std::size_t i = 0; i < folded.size(); ++i) {
@@ -92,7 +157,7 @@ private:
             const TPaddedBlock block(text_.data() + to - count, count);
             const std::uint64_t ends = MarkBits(LineEndsIn(block.Bytes()));
             const int behindEnd = ends == 0 ? 0 : 64 - std::countl_zero(ends);
-            separators += std::popcount(MarkBits(SeparatorsIn(block.Bytes())) >> behindEnd);
+            separators += CountMarks(MarkBits(SeparatorsIn(block.Bytes())) >> behindEnd);
             if (ends != 0) {
                 start = to - count + static_cast<std::size_t>(behindEnd);
                 break;
@@ -129,7 +194,8 @@ private:
 }  // namespace
 
 std::vector<std::string_view> LinesWithTermInField(std::string_view text,
-                                                   std::string_view foldedTerm, int field) {
+                                                   std::string_view foldedTerm, int field,
+                                                   TScanWidth width) {
     // No field holds a separator or a line end, so such a term is found nowhere.
     if (foldedTerm.find_first_of(";\r\n") != std::string_view::npos) {
         return {};
@@ -137,9 +203,12 @@ std::vector<std::string_view> LinesWithTermInField(std::string_view text,
     // Candidates are the positions where the first, middle and last byte of the term stand.
     const std::size_t last = foldedTerm.size() - 1;
     const std::size_t middle = last / 2 + last % 2;
-    const TByteTest first(foldedTerm.front());
-    const TByteTest centre(foldedTerm[middle]);
-    const TByteTest final(foldedTerm.back());
+    const TTermProbe probe{{TWantedByte(foldedTerm.front()), TWantedByte(foldedTerm[middle]),
+                            TWantedByte(foldedTerm.back())},
+                           {0, middle, last}};
+    const TByteTest first(probe.bytes[0]);
+    const TByteTest centre(probe.bytes[1]);
+    const TByteTest final(probe.bytes[2]);
     TFieldCheck check(text, foldedTerm.size(), field);
     const auto candidates = [&](const char* bytes) {
         return first.At(bytes) & centre.At(bytes + middle) & final.At(bytes + last);
@@ -150,6 +219,13 @@ std::vector<std::string_view> LinesWithTermInField(std::string_view text,
         }
         return check.Occurrence(pos);
     };
-    TBlockScan(text, last, candidates, visit).Run();
+    if (width == TScanWidth::kWidest && HasWideScan()) {
+        const auto skip = [&](const char* bytes, std::size_t pos, std::size_t limit) {
+            return SkipWide(bytes, pos, limit, probe);
+        };
+        TBlockScan(text, last, candidates, visit, skip).Run();
+    } else {
+        TBlockScan(text, last, candidates, visit).Run();
+    }
     return check.TakeHits();
 }

@@ -4,7 +4,11 @@
 #include "db/DatabaseKey.h"
 #include "platform/Streams.h"
 
-TStringList LoadDatabaseLines(const std::filesystem::path& programFolder) {
+TPlainText LoadDatabaseText(const std::filesystem::path& programFolder) {
     TFileStream file(DatabaseFileToRead(programFolder).string(), TFileMode::fmOpenReadShared);
-    return ReadExtensionLines(file, BuildDatabaseKey());
+    return ReadExtensionText(file, BuildDatabaseKey());
+}
+
+TStringList LoadDatabaseLines(const std::filesystem::path& programFolder) {
+    return TStringList(LoadDatabaseText(programFolder));
 }

@@ -10,3 +10,6 @@
 // lookups may read it at the same time. Raises an Exception when the file can't be opened or
 // holds no database.
 TStringList LoadDatabaseLines(const std::filesystem::path& programFolder);
+
+// The same database as one text, not split into lines: all that a search needs.
+TPlainText LoadDatabaseText(const std::filesystem::path& programFolder);

@@ -7,14 +7,17 @@ pkg_check_modules(LIBMAGIC REQUIRED IMPORTED_TARGET libmagic)
 pkg_check_modules(GIO REQUIRED IMPORTED_TARGET gio-2.0 gio-unix-2.0)
 find_package(Qt6 6.2 REQUIRED COMPONENTS Core)
 
+# Loading the database, which the search of lumbrafix-lookup needs without the rest: plain C++.
+add_library(lumbrafix_lookup_database STATIC ${CMAKE_CURRENT_LIST_DIR}/LookupDatabase.cpp)
+lumbrafix_area(lumbrafix_lookup_database lookup)
+target_link_libraries(lumbrafix_lookup_database PUBLIC lumbrafix_db)
+
 add_library(lumbrafix_lookup STATIC
     ${CMAKE_CURRENT_LIST_DIR}/ContentType.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DesktopApplications.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExactExtension.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileFacts.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/LookupDatabase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TypeAgreement.cpp
 )
-lumbrafix_area(lumbrafix_lookup lookup)
-target_link_libraries(lumbrafix_lookup PUBLIC lumbrafix_db Qt6::Core
+target_link_libraries(lumbrafix_lookup PUBLIC lumbrafix_lookup_database Qt6::Core
     PRIVATE PkgConfig::LIBMAGIC PkgConfig::GIO)

@@ -1,5 +1,6 @@
 #include "text/AnsiCodePage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -79,11 +80,22 @@ unsigned char UnicodeToAnsi(char32_t codePoint) {
 
 std::string AnsiToUtf8(std::string_view ansi) {
     std::string out;
-    out.reserve(ansi.size());
-    for (const char c : ansi) {
-        AppendUtf8(out, AnsiToUnicode(static_cast<unsigned char>(c)));
-    }
+    AppendAnsiAsUtf8(out, ansi);
     return out;
+}
+
+// Runs of ASCII bytes, most of any text, are the same in UTF-8 and go over in one piece.
+void AppendAnsiAsUtf8(std::string& out, std::string_view ansi) {
+    const auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    for (auto from = ansi.begin(); from != ansi.end();) {
+        const auto other = std::find_if_not(from, ansi.end(), isAscii);
+        out.append(from, other);
+        if (other == ansi.end()) {
+            break;
+        }
+        AppendUtf8(out, AnsiToUnicode(static_cast<unsigned char>(*other)));
+        from = other + 1;
+    }
 }
 
 std::string Utf8ToAnsi(std::string_view utf8) {

@@ -14,5 +14,7 @@ char32_t AnsiToUnicode(unsigned char ansi);
 unsigned char UnicodeToAnsi(char32_t codePoint);
 
 std::string AnsiToUtf8(std::string_view ansi);
+// The same appended to `out`, for output built from many pieces.
+void AppendAnsiAsUtf8(std::string& out, std::string_view ansi);
 // Malformed UTF-8 sequences become '?', like characters outside the code page.
 std::string Utf8ToAnsi(std::string_view utf8);

@@ -27,11 +27,13 @@ TEST(AnsiCodePage, CharactersOutsideTheCodePageBecomeQuestionMarks) {
               "a\x80"
               "b");
     EXPECT_EQ(Utf8ToAnsi("Ω☃😀"), "???");
+    EXPECT_EQ(Utf8ToAnsi("\xC2\x80"), "?");  // U+0080, the first code point that isn't ASCII
 }
 
 TEST(AnsiCodePage, MalformedUtf8BecomesQuestionMarksWithoutReadingPastTheEnd) {
     EXPECT_EQ(Utf8ToAnsi("\xC3"), "?");
     EXPECT_EQ(Utf8ToAnsi("\xE2\x82"), "?");
+    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80\x80"), "??");  // four bytes, then a stray one
     EXPECT_EQ(Utf8ToAnsi("\xFF"
                          "a"),
               "?a");

@@ -1,10 +1,10 @@
 #include "LookupCommand.h"
+#include "text/ProgramVersion.h"
 
 #include "LookupArguments.h"
 #include "LookupOutput.h"
 #include "lookup/LookupDatabase.h"
 #include "text/AnsiCodePage.h"
-#include "text/ProgramVersion.h"
 
 const char* const kLookupHelp =
     "Usage: lumbrafix-lookup [-t TYPE] [-p PROGRAM] [--and] [--json] [EXTENSION]\n"
@@ -28,51 +28,33 @@ const char* const kLookupHelp =
     "Exit status: 0 hits (every FILE examined), 1 no hit (a FILE missing or unreadable),\n"
     "2 wrong usage or no readable database.\n";
 
+void ReportDatabaseError(const Exception& error, std::FILE* err) {
+    std::fprintf(err, "lumbrafix-lookup: database: %s\n", AnsiToUtf8(error.Message()).c_str());
+}
+
 namespace {
 
-int Search(const TLookupArguments& arguments, const TStringList& database, std::FILE* out) {
+int Search(const TLookupArguments& arguments, const std::filesystem::path& programFolder,
+           std::FILE* out, std::FILE* err) {
+    TPlainText database;
+    try {
+        database = LoadDatabaseText(programFolder);
+    } catch (const Exception& error) {
+        ReportDatabaseError(error, err);
+        return kLookupWrongUsage;
+    }
     const TSearchTerms terms{Utf8ToAnsi(arguments.terms.extension),
                              Utf8ToAnsi(arguments.terms.fileType),
                              Utf8ToAnsi(arguments.terms.program)};
-    const THitList hits = FindMatchingLines(database, terms, arguments.andLinking);
+    const THitList hits = FindMatchingLines(database.View(), terms, arguments.andLinking);
     PrintHits(hits, arguments.json, out);
     return hits.empty() ? kLookupNothing : kLookupFound;
-}
-
-int Examine(const TLookupArguments& arguments, const TStringList& database, std::FILE* out,
-            std::FILE* err) {
-    TContentReader reader;
-    std::vector<TFileFacts> files;
-    int status = kLookupFound;
-    for (const std::string& file : arguments.files) {
-        try {
-            files.push_back(ExamineFile(file, database, reader));
-        } catch (const EFileUnreadable& error) {
-            std::fprintf(err, "lumbrafix-lookup: %s: %s\n", file.c_str(), error.what());
-            status = kLookupNothing;
-        }
-    }
-    PrintFiles(files, arguments.json, out);
-    return status;
-}
-
-int Run(const TLookupArguments& arguments, const std::filesystem::path& programFolder,
-        std::FILE* out, std::FILE* err) {
-    TStringList database;
-    try {
-        database = LoadDatabaseLines(programFolder);
-    } catch (const Exception& error) {
-        std::fprintf(err, "lumbrafix-lookup: database: %s\n", AnsiToUtf8(error.Message()).c_str());
-        return kLookupWrongUsage;
-    }
-    return arguments.files.empty() ? Search(arguments, database, out)
-                                   : Examine(arguments, database, out, err);
 }
 
 }  // namespace
 
 int RunLookup(const std::vector<std::string>& arguments, const std::filesystem::path& programFolder,
-              std::FILE* out, std::FILE* err) {
+              std::FILE* out, std::FILE* err, TExamineFiles examineFiles) {
     TLookupArguments parsed;
     try {
         parsed = ParseLookupArguments(arguments);
@@ -88,5 +70,6 @@ int RunLookup(const std::vector<std::string>& arguments, const std::filesystem::
         std::fprintf(out, "lumbrafix-lookup %s\n", LUMBRAFIX_VERSION);
         return kLookupFound;
     }
-    return Run(parsed, programFolder, out, err);
+    return parsed.files.empty() ? Search(parsed, programFolder, out, err)
+                                : examineFiles(parsed, programFolder, out, err);
 }

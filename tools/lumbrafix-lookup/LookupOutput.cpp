@@ -1,8 +1,5 @@
 #include "LookupOutput.h"
 
-#include <nlohmann/json.hpp>
-#include <string>
-
 #include "db/ExtensionRecord.h"
 #include "text/AnsiCodePage.h"
 
@@ -16,8 +13,27 @@ std::string Field(std::string_view line, int n) {
     return AnsiToUtf8(FieldOf(line, n));
 }
 
+// The four fields as FieldOf gives them, each found from where the one before it ended.
+void AppendTabbedLine(std::string& out, std::string_view line) {
+    std::string_view rest = line;
+    for (int n = 1; n <= 4; ++n) {
+        if (n > 1) {
+            out += '\t';
+        }
+        const std::string_view field = FieldOf(rest, 1);
+        AppendAnsiAsUtf8(out, field);
+        if (field.size() < rest.size()) {
+            rest.remove_prefix(field.size() + 1);  // behind its ";"; else the last field repeats
+        }
+    }
+}
+
+}  // namespace
+
 std::string TabbedLine(std::string_view line) {
-    return Field(line, 1) + '\t' + Field(line, 2) + '\t' + Field(line, 3) + '\t' + Field(line, 4);
+    std::string tabbed;
+    AppendTabbedLine(tabbed, line);
+    return tabbed;
 }
 
 json RecordsJson(const THitList& lines) {
@@ -32,75 +48,27 @@ json RecordsJson(const THitList& lines) {
     return records;
 }
 
-json ApplicationsJson(const std::vector<TDesktopApplication>& applications) {
-    json list = json::array();
-    for (const TDesktopApplication& application : applications) {
-        list.push_back({{"id", application.id},
-                        {"name", application.name},
-                        {"default", application.isDefault}});
-    }
-    return list;
-}
-
-json FileJson(const TFileFacts& facts) {
-    return {{"file", facts.file},
-            {"extension", facts.extension},
-            {"records", RecordsJson(facts.records)},
-            {"name_type", facts.nameType},
-            {"content_type", facts.content.type},
-            {"content_description", facts.content.description},
-            {"mismatch", facts.mismatch},
-            {"applications", ApplicationsJson(facts.applications)}};
-}
-
 // File names need not be UTF-8; a byte that isn't becomes U+FFFD rather than an abort.
 void PrintJson(const json& value, std::FILE* out) {
     std::fprintf(out, "%s\n", value.dump(2, ' ', false, json::error_handler_t::replace).c_str());
 }
-
-void PrintFileBlock(const TFileFacts& facts, std::FILE* out) {
-    std::fprintf(out, "%s\n", facts.file.c_str());
-    std::fprintf(out, "  name:     %s\n", facts.nameType.c_str());
-    std::fprintf(out, "  content:  %s (%s)\n", facts.content.type.c_str(),
-                 facts.content.description.c_str());
-    if (facts.mismatch) {
-        std::fprintf(out, "  WARNING:  the name says %s, the content is %s\n",
-                     facts.nameType.c_str(), facts.content.type.c_str());
-    }
-    for (const std::string_view line : facts.records) {
-        std::fprintf(out, "  database: %s\n", TabbedLine(line).c_str());
-    }
-    for (const TDesktopApplication& application : facts.applications) {
-        std::fprintf(out, "  opens it: %s\t%s%s\n", application.name.c_str(),
-                     application.id.c_str(), application.isDefault ? "\t(default)" : "");
-    }
-}
-
-}  // namespace
 
 void PrintHits(const THitList& hits, bool asJson, std::FILE* out) {
     if (asJson) {
         PrintJson(RecordsJson(hits), out);
         return;
     }
+    // Written in pieces of some kilobytes: a write call, or a formatting call, for each line
+    // would cost more than the whole search.
+    constexpr std::size_t kPiece = 64 * 1024;
+    std::string piece;
     for (const std::string_view line : hits) {
-        std::fprintf(out, "%s\n", TabbedLine(line).c_str());
-    }
-}
-
-void PrintFiles(const std::vector<TFileFacts>& files, bool asJson, std::FILE* out) {
-    if (asJson) {
-        json list = json::array();
-        for (const TFileFacts& facts : files) {
-            list.push_back(FileJson(facts));
+        AppendTabbedLine(piece, line);
+        piece += '\n';
+        if (piece.size() >= kPiece) {
+            std::fwrite(piece.data(), 1, piece.size(), out);
+            piece.clear();
         }
-        PrintJson(list, out);
-        return;
     }
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (i > 0) {
-            std::fputc('\n', out);
-        }
-        PrintFileBlock(files[i], out);
-    }
+    std::fwrite(piece.data(), 1, piece.size(), out);
 }

@@ -44,11 +44,13 @@ protected:
 };
 
 // Faults: a usage error or a missing database taken for "no hit" or run anyway; no reason
-// given; "no hit" reported as success; --and ignored; lookups in parallel refusing each other.
+// given; "no hit" reported as success; --and ignored; lookups in parallel refusing each other;
+// a --file whose examining program is missing passing silently, or that takes a file named
+// like an option for one.
 TEST_F(LookupTool, ExitStatusTellsHitsNoneAndWrongUsage) {
     const std::map<int, std::vector<std::string>> rows = {
         {0, {"--help", "--version", "pdf", "-t PORTABLE", "-t portable -p zzqqxx"}},
-        {1, {"zzqqxx", "-t portable -p zzqqxx --and"}},
+        {1, {"zzqqxx", "-t portable -p zzqqxx --and", "--file -- -missing"}},
         {2, {"", "-x", "-t", "pdf doc", "--file", "--file -t x a", "' '"}}};
     for (const auto& [status, lines] : rows) {
         for (const std::string& arguments : lines) {
@@ -67,6 +69,9 @@ TEST_F(LookupTool, ExitStatusTellsHitsNoneAndWrongUsage) {
     std::filesystem::copy_file(LUMBRAFIX_LOOKUP_TOOL, files_.Path("lumbrafix-lookup"));
     EXPECT_EQ(Run("pdf", "", files_.Path("lumbrafix-lookup")), 2);
     EXPECT_EQ(err_.find("lumbrafix-lookup: database: "), 0U);
+    // Nor without the program that examines files, to which --file goes.
+    EXPECT_EQ(Run("--file x", "", files_.Path("lumbrafix-lookup")), 2);
+    EXPECT_EQ(err_.find("lumbrafix-lookup: " + files_.Path("lumbrafix-lookup-files: ")), 0U);
 }
 
 // Faults: keys missing, renamed or added; a missing file dropped silently or stopping the rest.
