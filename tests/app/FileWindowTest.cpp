@@ -52,6 +52,7 @@ TEST_F(FileWindowTest, DisagreeingFileWarnsAndAsksBeforeOpening) {
     EXPECT_TRUE(window.lbWarning->isVisible() && window.lbWarning->font().bold());
     EXPECT_TRUE(window.lbWarning->text().contains(QStringLiteral("image/png")) &&
                 window.lbxDescription->text().contains(QStringLiteral("PNG image data")));
+    EXPECT_TRUE(window.lbxDescription->textInteractionFlags() & Qt::TextSelectableByMouse);
     window.butOpen->click();
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_FALSE(Opened(300));
