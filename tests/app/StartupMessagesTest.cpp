@@ -31,6 +31,7 @@ TEST_F(DatabaseAtStart, LoadsEveryLineAndShowsTheCount) {
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(window.ExtensionList.size(), 4u);
     EXPECT_EQ(FromQString(window.lbxCountInfo->text()), CountLine(window, 4));
+    EXPECT_EQ(window.lbxANDOR->text(), QStringLiteral("OR"));  // the linking before any search
 }
 
 TEST_F(DatabaseAtStart, MissingFileNamesTheFolderBetweenSingleSpaces) {
