@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <functional>
+
 #include "ShownGrid.h"
 #include "controls/BitBtn.h"
 #include "controls/Ezhitstg_Ext.h"
@@ -132,4 +135,36 @@ TEST_F(HitGridPaint, AtMost255CharactersAreDrawn) {
     const QImage image = Snapshot();
     EXPECT_EQ(CountInCell(image, 1, 3, grid.palette().color(QPalette::Text)), 0);
     EXPECT_GT(CountInCell(image, 1, 5, grid.palette().color(QPalette::Text)), 0);
+}
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+// These changes of the look appear at once, not at the next unrelated repaint.
+TEST_F(HitGridPaint, ChangingTheLookRepaints) {
+    const std::function<void(TEzHitGrid&)> changes[] = {
+        [](TEzHitGrid& g) { g.SetDefaultAlignment(TAlignment::taRightJustify); },
+        [](TEzHitGrid& g) { g.SetFixedColor(QColor(1, 2, 3)); },
+        [](TEzHitGrid& g) { g.SetColor(QColor(4, 5, 6)); },
+    };
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        QApplication::processEvents();
+        PaintCounter counter;
+        grid.viewport()->installEventFilter(&counter);
+        changes[i](grid);
+        QApplication::processEvents();
+        grid.viewport()->removeEventFilter(&counter);
+        EXPECT_GT(counter.paints, 0) << i;
+    }
 }
