@@ -23,6 +23,10 @@ QLabel* NewLabel(QWidget* parent, int left, int top, bool bold = false);
 // Puts a text of the program into a label, which takes the size of its text.
 void SetCaption(QLabel* label, const std::string& text);
 
+// Cuts a label's text with an ellipsis to `width` pixels and narrows the label to it; the whole
+// text then shows in its tool tip. A label no wider than `width` keeps its text, without a tip.
+void FitToWidth(QLabel& label, int width);
+
 // Blue text (red 0, green 0, blue 255), as links and marks show it.
 void PaintBlue(QLabel* label);
 
@@ -47,7 +51,3 @@ protected:
 private:
     TWindowLanguage& language_;
 };
-
-// Cuts a label's text with an ellipsis to `width` pixels and narrows the label to it; the whole
-// text then shows in its tool tip. A label no wider than `width` keeps its text, without a tip.
-void FitToWidth(QLabel& label, int width);

@@ -1,9 +1,10 @@
 #include "app/ProgramArguments.h"
-#include "text/ProgramVersion.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+
+#include "text/ProgramVersion.h"
 
 namespace {
 

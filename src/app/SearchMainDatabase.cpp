@@ -13,7 +13,7 @@
 
 namespace {
 
-bool IsFile(const std::string& path) {
+bool IsFile(const std::filesystem::path& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
 }
@@ -21,7 +21,7 @@ bool IsFile(const std::string& path) {
 }  // namespace
 
 void TLumbrafixForm::LoadExtensionDatabase() {
-    const std::string path = DatabaseFileToRead(programFolder_).string();
+    const std::filesystem::path path = DatabaseFileToRead(programFolder_);
     if (!IsFile(path)) {
         // The folder is a file-system name (UTF-8); the message is an ANSI text.
         MessageBoxes().ShowMessage(Text(txMissingBefore) + " " +
@@ -30,7 +30,7 @@ void TLumbrafixForm::LoadExtensionDatabase() {
         return;
     }
     try {
-        TFileStream file(path, TFileMode::fmOpenReadExclusive);
+        TFileStream file(path.string(), TFileMode::fmOpenReadExclusive);
         LbBlowfish.AssignKey(BuildDatabaseKey());
         ExtensionList = ReadExtensionLines(file, LbBlowfish);
         // Bytes that decipher to no database (a web page, a damaged file) count as defect
