@@ -7,7 +7,9 @@
 #include <QScreen>
 
 #include "MainWindowFixture.h"
+#include "app/DialogFrame.h"
 #include "controls/BitBtn.h"
+#include "controls/Ezhitstg_Ext.h"
 #include "support/RowName.h"
 #include "text/Language.h"
 
@@ -62,8 +64,11 @@ TEST_P(LabelLooks, ShowTheirDesignedColourAndWeight) {
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, LabelLooks,
     testing::Values(LabelLook{"Extension", &TLumbrafixForm::lbxExtension, Qt::black, true},
+                    LabelLook{"FileType", &TLumbrafixForm::lbxFileType, Qt::black, true},
+                    LabelLook{"Program", &TLumbrafixForm::lbxApp, Qt::black, true},
                     LabelLook{"CountInfo", &TLumbrafixForm::lbxCountInfo, Qt::black, false},
                     LabelLook{"InternetUpdate", &TLumbrafixForm::lbInternetUpd, Qt::black, false},
+                    LabelLook{"SearchOptions", &TLumbrafixForm::lbSearchOpt, Qt::black, false},
                     LabelLook{"SearchValues", &TLumbrafixForm::lbxSearchValues, Qt::black, true},
                     LabelLook{"HitCount", &TLumbrafixForm::lbxHits, Qt::red, true}),
     RowName());
@@ -122,5 +127,36 @@ TEST_F(MainWindowLook, GroupBoxTitlesSitOnTheFrameLine) {
         const QColor etch = image.pixelColor(0, 60);  // the same etched line on every side
         EXPECT_EQ(image.pixelColor(box->width() - 2, 60), etch);
         EXPECT_EQ(image.pixelColor(x, box->height() - 2), etch);
+    }
+}
+
+TEST(FitToWidth, KeepsATextThatFitsExactlyAndCutsOnePixelLess) {
+    QLabel label(QStringLiteral("Suchbegriffsverkn\u00fcpfung"));
+    label.adjustSize();
+    const QString whole = label.text();
+    const int width = label.width();
+    FitToWidth(label, width);
+    EXPECT_EQ(label.text(), whole);
+    EXPECT_TRUE(label.toolTip().isEmpty());
+    FitToWidth(label, width - 1);
+    EXPECT_TRUE(label.text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(label.toolTip(), whole);
+    EXPECT_EQ(label.width(), width - 1);
+}
+
+// The layout's lines, not its numbers: a control that slips off its line shows at once.
+TEST_F(MainWindowLook, ControlsKeepTheirLines) {
+    TLumbrafixForm& w = *form;
+    // One left margin for the search panel, the hit grid and the check box below it.
+    EXPECT_EQ(w.StringGridInfo->x(), w.SearchPanel->x());
+    EXPECT_EQ(w.CheckBoxContexMenu->x(), w.SearchPanel->x());
+    // Each settings row's caption stands at the same height against its Details button.
+    const int offset = w.lbInternetUpd->y() - w.btInternetDetails->y();
+    EXPECT_EQ(w.lbSearchOpt->y() - w.btSearchDetails->y(), offset);
+    EXPECT_EQ(w.lbLanguage->y() - w.btAbout->y(), offset);
+    // The result box's lines start at one left edge.
+    for (QLabel* line : {w.lbxSearchItem1, w.lbxSearchItem2, w.lbxSearchItem3, w.lbxSearchANDOR,
+                         w.lbxANDOR, w.lbxResult, w.lbxHits}) {
+        EXPECT_EQ(line->x(), w.lbxSearchValues->x());
     }
 }
