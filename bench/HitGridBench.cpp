@@ -9,10 +9,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "GeneratedDatabase.h"
 #include "app/SearchMain.h"
+#include "app/Startup.h"
 #include "controls/Edit.h"
 #include "controls/Ezhitstg_Ext.h"
 #include "db/DatabaseKey.h"
@@ -86,8 +88,8 @@ void BM_SearchToFilledGrid(benchmark::State& state) {
     ScopedMessageBoxes answerer(boxes);
     const DatabaseFolder database;
     const double before = StatusBytes("VmRSS:");
-    TLumbrafixForm form(database.Path());
-    form.FormCreate();  // loads the database, as StartLumbrafix does
+    const std::unique_ptr<TLumbrafixForm> started = StartLumbrafix(database.Path());
+    TLumbrafixForm& form = *started;
     for (auto _ : state) {
         SearchEverything(form);
     }
@@ -106,8 +108,8 @@ void BM_PaintGridWithEveryHitSelected(benchmark::State& state) {
     PrintedMessageBoxes boxes;
     ScopedMessageBoxes answerer(boxes);
     const DatabaseFolder database;
-    TLumbrafixForm form(database.Path());
-    form.FormCreate();  // loads the database, as StartLumbrafix does
+    const std::unique_ptr<TLumbrafixForm> started = StartLumbrafix(database.Path());
+    TLumbrafixForm& form = *started;
     form.show();
     SearchEverything(form);
     TEzHitGrid& grid = *form.StringGridInfo;

@@ -94,7 +94,7 @@ std::string TLumbrafixForm::Text(int offset) const {
     return LoadStr(LanguageBase + offset);
 }
 
-void TLumbrafixForm::FormCreate() {
+void TLumbrafixForm::FormCreate(std::future<std::optional<TStringList>> load) {
     SetApplicationTitle(Text(txTitle));
     HitList.clear();
     ExtensionList.clear();
@@ -107,7 +107,7 @@ void TLumbrafixForm::FormCreate() {
     lbxANDOR->adjustSize();
     lbxHits->clear();
     const THourglass hourglass;
-    LoadExtensionDatabase();
+    LoadExtensionDatabase(std::move(load));
 }
 
 void TLumbrafixForm::showEvent(QShowEvent* event) {

@@ -2,11 +2,12 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <future>
+#include <optional>
 #include <string>
 
 #include "app/WindowLanguage.h"
 #include "db/ExtensionDatabase.h"
-#include "db/LbCipher.h"
 #include "db/SearchEngine.h"
 #include "platform/ProgramPath.h"
 
@@ -24,8 +25,8 @@ class TLumbrafixForm : public QDialog, public TWindowLanguage {
     Q_OBJECT
 
 public:
-    // Builds the window and settles the language; FormCreate then loads the database from
-    // `programFolder`. StartLumbrafix (Startup.h) runs both.
+    // Builds the window and settles the language; FormCreate then takes the database of
+    // `programFolder` from the load started for it. StartLumbrafix (Startup.h) runs both.
     explicit TLumbrafixForm(std::filesystem::path programFolder = ProgramFolder(),
                             QWidget* parent = nullptr);
     ~TLumbrafixForm() override;
@@ -37,9 +38,10 @@ public:
     // else for this user, and switches the texts' base to it.
     void StoreLanguage(const std::string& languageName) override;
 
-    // The start-up work behind the splash: application title, empty lists and flags, and the
-    // database load under the hourglass, which the caller restores.
-    void FormCreate();
+    // The start-up work: application title, empty lists and flags, and the end of the database
+    // `load` under the hourglass, with the splash on the screen when the load makes the user
+    // wait (StartDatabaseLoad, db/DatabaseLoad.h).
+    void FormCreate(std::future<std::optional<TStringList>> load);
     void RefreshCaptions();
     void butSearchClick();
     void butExitClick();
@@ -80,7 +82,6 @@ public:
     QLabel* lbxHits = nullptr;
     TEzHitGrid* StringGridInfo = nullptr;
     QCheckBox* CheckBoxContexMenu = nullptr;
-    TLbBlowfish LbBlowfish;
 
     THitList HitList;  // views into ExtensionList, which stays as loaded for the whole run
     TStringList ExtensionList;
@@ -100,7 +101,8 @@ private:
     void CreateResultBox();
     void ConnectHandlers();
     void SetUpHitGrid();
-    void LoadExtensionDatabase();
+    void LoadExtensionDatabase(std::future<std::optional<TStringList>> load);
+    std::optional<TStringList> AwaitLoad(std::future<std::optional<TStringList>> load);
     void FindHits();
     void WriteHitsIntoGrid();
     // A caption of the main window: it never runs across its parent's frame.

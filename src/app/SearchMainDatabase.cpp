@@ -1,11 +1,11 @@
-// Loading the extension database into the main window at start-up.
+// Taking the extension database into the main window at start-up.
 
-#include <filesystem>
+#include <QCoreApplication>
+#include <chrono>
 
 #include "app/SearchMain.h"
-#include "db/DatabaseCheck.h"
+#include "app/fSplah.h"
 #include "db/DatabaseFile.h"
-#include "db/DatabaseKey.h"
 #include "qtplatform/Application.h"
 #include "qtplatform/MessageBoxes.h"
 #include "text/AnsiCodePage.h"
@@ -13,35 +13,44 @@
 
 namespace {
 
-bool IsFile(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+using std::chrono::milliseconds;
+
+// A load that ends within this time goes unnoticed; a longer one shows the splash, so that the
+// user sees the program starting rather than nothing.
+constexpr milliseconds kSplashAfter{150};
+// How often the splash is repainted while it waits, when it was covered or moved.
+constexpr milliseconds kSplashRepaintEvery{20};
+
+bool Finished(const std::future<std::optional<TStringList>>& load, milliseconds within) {
+    return load.wait_for(within) == std::future_status::ready;
 }
 
 }  // namespace
 
-void TLumbrafixForm::LoadExtensionDatabase() {
-    const std::filesystem::path path = DatabaseFileToRead(programFolder_);
-    if (!IsFile(path)) {
-        // The folder is a file-system name (UTF-8); the message is an ANSI text.
-        MessageBoxes().ShowMessage(Text(txMissingBefore) + " " +
-                                   Utf8ToAnsi(ShownFolder(programFolder_)) + " " +
-                                   Text(txMissingAfter));
-        return;
-    }
-    try {
-        TFileStream file(path.string(), TFileMode::fmOpenReadExclusive);
-        LbBlowfish.AssignKey(BuildDatabaseKey());
-        ExtensionList = ReadExtensionLines(file, LbBlowfish);
-        // Bytes that decipher to no database (a web page, a damaged file) count as defect
-        // rather than as a list of garbage lines.
-        if (!CheckLoadedDatabase(file.Size(), ExtensionList).loadable) {
-            ExtensionList.clear();
+std::optional<TStringList> TLumbrafixForm::AwaitLoad(std::future<std::optional<TStringList>> load) {
+    if (!Finished(load, kSplashAfter)) {
+        const std::unique_ptr<TFormSplash> splash = ShowSplash(*this, this);
+        while (!Finished(load, kSplashRepaintEvery)) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
+    }
+    return load.get();
+}
+
+void TLumbrafixForm::LoadExtensionDatabase(std::future<std::optional<TStringList>> load) {
+    try {
+        std::optional<TStringList> lines = AwaitLoad(std::move(load));
+        if (!lines) {
+            // The folder is a file-system name (UTF-8); the message is an ANSI text.
+            MessageBoxes().ShowMessage(Text(txMissingBefore) + " " +
+                                       Utf8ToAnsi(ShownFolder(programFolder_)) + " " +
+                                       Text(txMissingAfter));
+            return;
+        }
+        ExtensionList = std::move(*lines);
     } catch (const std::exception& error) {
         // Whatever goes wrong, running out of memory on a huge file included, the window
-        // opens with an empty list.
-        ExtensionList.clear();
+        // opens with the empty list it was built with.
         HandleException(error);
         return;
     }

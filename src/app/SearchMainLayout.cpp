@@ -50,8 +50,6 @@ void TLumbrafixForm::CreateControls() {
     CheckBoxContexMenu = new QCheckBox(this);
     CheckBoxContexMenu->setGeometry(8, 496, 233, 17);
 
-    LbBlowfish.CipherMode = cmECB;
-
     QWidget* const tabOrder[] = {edExtension,    edFileType,        edApp,           butSearch,
                                  butExit,        btInternetDetails, btSearchDetails, btAbout,
                                  StringGridInfo, CheckBoxContexMenu};

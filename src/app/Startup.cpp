@@ -4,13 +4,15 @@
 #include <QIcon>
 
 #include "app/SearchMain.h"
-#include "app/fSplah.h"
+#include "db/DatabaseFile.h"
+#include "db/DatabaseLoad.h"
 #include "resources/ProgramResources.h"
 
 std::unique_ptr<TLumbrafixForm> StartLumbrafix(std::filesystem::path programFolder) {
+    // The file is read on the other core while the window's controls are built.
+    auto load = StartDatabaseLoad(DatabaseFileToRead(programFolder));
     auto form = std::make_unique<TLumbrafixForm>(std::move(programFolder));
-    const std::unique_ptr<TFormSplash> splash = ShowSplash(*form, form.get());
-    form->FormCreate();
+    form->FormCreate(std::move(load));
     return form;
 }
 

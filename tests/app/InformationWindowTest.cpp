@@ -9,7 +9,8 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <set>
+#include <future>
+#include <optional>
 
 #include "MainWindowFixture.h"
 #include "app/fSplah.h"
@@ -17,6 +18,7 @@
 #include "controls/ClickLabel.h"
 #include "controls/Edit.h"
 #include "controls/Ezhitstg_Ext.h"
+#include "db/DatabaseLoad.h"
 #include "platform/ProductSite.h"
 #include "qtplatform/AnsiQt.h"
 #include "qtplatform/Application.h"
@@ -251,43 +253,72 @@ TEST(InformationWindowPicture, DamagedFileGivesNoPicture) {
     EXPECT_TRUE(DecodePicture(QByteArray("\xFF\xD8\xFF\xE0 not a picture")).isNull());
 }
 
-// Remembers, for every message box, whether a splash had been painted and was still on the
-// screen at that moment; the start-up's database messages come from inside the load.
-class SplashWatch : public QObject, public RecordingMessageBoxes {
+// Sees the splash appear and counts its paints; `onPainted` runs at each.
+class SplashWatch : public QObject {
 public:
-    SplashWatch() { qApp->installEventFilter(this); }
+    explicit SplashWatch(std::function<void(QWidget&)> onPainted = [](QWidget&) {})
+        : onPainted_(std::move(onPainted)) {
+        qApp->installEventFilter(this);
+    }
     ~SplashWatch() override { qApp->removeEventFilter(this); }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && qobject_cast<TFormSplash*>(watched) != nullptr) {
-            painted.insert(watched);
+        auto* splash = qobject_cast<TFormSplash*>(watched);
+        if (splash == nullptr) {
+            return false;
+        }
+        shown = shown || event->type() == QEvent::Show;
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            onPainted_(*splash);
         }
         return false;
     }
 
-    void ShowMessage(const std::string& text) override {
-        RecordingMessageBoxes::ShowMessage(text);
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (qobject_cast<TFormSplash*>(window) != nullptr && window->isVisible()) {
-                splashPaintedAtMessage = painted.count(window) > 0;
-            }
-        }
-    }
+    bool shown = false;
+    int paints = 0;
 
-    std::set<QObject*> painted;
-    bool splashPaintedAtMessage = false;
+private:
+    std::function<void(QWidget&)> onPainted_;
 };
 
-class SplashAtStart : public MainWindowFixture {};
+// Faults: no splash while a load makes the user wait, or one for a load already done; the
+// splash not repainted while it waits (left white when covered); the splash or the hourglass
+// left behind; the load's lines lost on the way to the window.
+class SplashAtStart : public MainWindowFixture {
+protected:
+    void Start(std::future<std::optional<TStringList>> load) {
+        form = std::make_unique<TLumbrafixForm>(Folder());
+        form->FormCreate(std::move(load));
+    }
+};
 
-TEST_F(SplashAtStart, IsPaintedBeforeTheLoadAndGoneAfterIt) {
-    SplashWatch watch;
-    const ScopedMessageBoxes watchingAnswerer(watch);
-    OpenWindow();  // no database: the load reports the missing file
-    ASSERT_EQ(watch.shown.size(), 1u);
-    EXPECT_TRUE(watch.splashPaintedAtMessage);
+TEST_F(SplashAtStart, IsPaintedWhileTheLoadRunsAndGoneAfterIt) {
+    WriteDatabase(".doc;Word document;Word;Win\r\n.pdf;Portable document;Reader;Win\r\n");
+    std::promise<std::optional<TStringList>> load;
+    // The load ends at the splash's second paint, which the first one asks for.
+    const SplashWatch watch([&](QWidget& splash) {
+        if (watch.paints == 1) {
+            splash.update();
+        } else if (watch.paints == 2) {
+            load.set_value(LoadDatabaseFile(DatabasePath()));
+        }
+    });
+    Start(load.get_future());
+    EXPECT_GE(watch.paints, 2);
     for (QWidget* window : QApplication::topLevelWidgets()) {
         EXPECT_EQ(qobject_cast<TFormSplash*>(window), nullptr);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(form->ExtensionList.size(), 2u);
+}
+
+TEST_F(SplashAtStart, StaysAwayWhenTheLoadIsDoneInTime) {
+    WriteDatabase(".doc;Word document;Word;Win\r\n");
+    std::promise<std::optional<TStringList>> load;
+    load.set_value(LoadDatabaseFile(DatabasePath()));
+    const SplashWatch watch;
+    Start(load.get_future());
+    EXPECT_FALSE(watch.shown);
+    EXPECT_EQ(form->ExtensionList.size(), 1u);
 }
