@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 #include "app/SearchMain.h"
 #include "db/DatabaseFile.h"
@@ -17,12 +18,12 @@ std::unique_ptr<TLumbrafixForm> StartLumbrafix(std::filesystem::path programFold
 }
 
 void SetProgramIcon() {
-    InitProgramResources();
     QIcon icon;
     // Window frames and task lists use the small sizes; the launcher takes the large ones from
     // the icon theme. Every size given here is decoded and sent with each window at start-up.
     for (const int size : {16, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/icons/lumbrafix-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(
+            ReadProgramPicture(QStringLiteral(":/icons/lumbrafix-%1.png").arg(size))));
     }
     QApplication::setWindowIcon(icon);
 }

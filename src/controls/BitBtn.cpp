@@ -14,8 +14,7 @@ void TBitBtn::SetGlyph(const QString& resource) {
 }
 
 QPixmap LoadTransparentGlyph(const QString& resource, const char* format) {
-    InitProgramResources();
-    const QImage image(resource, format);
+    const QImage image = ReadProgramPicture(resource, format);
     if (image.isNull()) {
         return {};
     }

@@ -1,6 +1,9 @@
 #include "resources/ProgramResources.h"
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QtGlobal>
+#include <mutex>
 
 // Outside any namespace, as the resource initialiser needs.
 static void InitResourcesOnce() {
@@ -9,6 +12,15 @@ static void InitResourcesOnce() {
 }
 
 void InitProgramResources() {
-    static const bool initialised = (InitResourcesOnce(), true);
-    (void)initialised;
+    static std::once_flag once;
+    std::call_once(once, InitResourcesOnce);
+}
+
+QImage ReadProgramPicture(const QString& resource, const char* format) {
+    InitProgramResources();
+    const QByteArray named =
+        format != nullptr ? QByteArray(format) : QFileInfo(resource).suffix().toLatin1();
+    QImageReader reader(resource, named.toLower());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }

@@ -1,6 +1,7 @@
 // The main window as rendered: label colours and weights, plain-text labels, and the whole
 // check box caption in both languages.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/DialogFrame.h"
+#include "app/Startup.h"
 #include "controls/BitBtn.h"
 #include "controls/Ezhitstg_Ext.h"
 #include "support/RowName.h"
@@ -158,5 +160,14 @@ TEST_F(MainWindowLook, ControlsKeepTheirLines) {
     for (QLabel* line : {w.lbxSearchItem1, w.lbxSearchItem2, w.lbxSearchItem3, w.lbxSearchANDOR,
                          w.lbxANDOR, w.lbxResult, w.lbxHits}) {
         EXPECT_EQ(line->x(), w.lbxSearchValues->x());
+    }
+}
+
+// Faults: a size of the program's icon unreadable (and so missing from every window frame).
+TEST(ProgramIcon, HoldsEverySizeTheFramesAndTaskListsUse) {
+    SetProgramIcon();
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    for (const int size : {16, 32, 48, 64}) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     }
 }
