@@ -4,8 +4,8 @@
 # - from process start to the window first painted, for "lumbrafix FILE" (which searches for
 #   the file's extension before the window is first painted, so that paint shows the hits)
 #   and for the bare window.
-# They are started in turn, ten times each, on one virtual X server; the best time of each is
-# printed, with the ratios to the peer.
+# They are started in turn, twenty times each (RUNS=N for another count), on one virtual X
+# server; the best time of each is printed, with the ratios to the peer.
 #
 #   bench/startup/startup-bench.sh [BUILD_FOLDER]      (default: build)
 set -euo pipefail
@@ -17,7 +17,7 @@ export QT_QPA_PLATFORM=xcb
 timer=$build/bench/startup/window_shown_timer
 bare=$build/bench/startup/bare_window
 lumbrafix=$build/src/lumbrafix
-runs=10
+runs=${RUNS:-20}
 file=$(mktemp --suffix=.doc)
 trap 'rm -f "$file"' EXIT
 
