@@ -19,7 +19,6 @@ std::optional<TStringList> LoadDatabaseFile(const std::filesystem::path& path) {
 }
 
 std::future<std::optional<TStringList>> StartDatabaseLoad(std::filesystem::path path) {
-    return std::async(std::launch::async, [path = std::move(path)] {
-        return LoadDatabaseFile(path);
-    });
+    return std::async(std::launch::async,
+                      [path = std::move(path)] { return LoadDatabaseFile(path); });
 }
