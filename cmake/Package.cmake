@@ -1,6 +1,7 @@
 # The Debian package, made by CPack from the install rules (cmake/Install.cmake):
 #   cmake --build build --target package   (or: cd build && cpack -G DEB)
-# Its dependencies are worked out from the program by dpkg-shlibdeps.
+# Its dependencies are worked out from the program by dpkg-shlibdeps, but for the libraries
+# the program opens itself.
 set(LUMBRAFIX_PACKAGE_MAINTAINER "Lumbrafix maintainers <maintainers@marbelin-online.de>"
     CACHE STRING "Maintainer field of the Debian package")
 
@@ -21,6 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${LUMBRAFIX_UPDATE_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libmagic and GIO are opened when a file is first examined, not linked, so dpkg-shlibdeps
+# does not see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libmagic1, libglib2.0-0")
 # The windows are designed for these fonts; the program runs without them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-comic-neue")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -8,7 +8,37 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/SharedLibrary.h"
+
 namespace {
+
+// libmagic's functions, from the library loaded at the first reader: the main window needs
+// it only when a file is examined, and loading it at every start costs time.
+struct MagicFunctions {
+    decltype(&magic_open) open;
+    decltype(&magic_load) load;
+    decltype(&magic_error) error;
+    decltype(&magic_close) close;
+    decltype(&magic_setflags) setflags;
+    decltype(&magic_file) file;
+};
+
+MagicFunctions BindMagic() {
+    const TSharedLibrary library("libmagic.so.1");
+    MagicFunctions magic{};
+    library.Bind(magic.open, "magic_open");
+    library.Bind(magic.load, "magic_load");
+    library.Bind(magic.error, "magic_error");
+    library.Bind(magic.close, "magic_close");
+    library.Bind(magic.setflags, "magic_setflags");
+    library.Bind(magic.file, "magic_file");
+    return magic;
+}
+
+const MagicFunctions& Magic() {
+    static const MagicFunctions magic = BindMagic();
+    return magic;
+}
 
 // A regular file must open for reading; libmagic would otherwise describe a file it can't
 // read as "regular file, no read permission" and call that a success.
@@ -28,25 +58,33 @@ void CheckReadable(const std::string& path) {
 
 }  // namespace
 
-TContentReader::TContentReader() : cookie_(magic_open(MAGIC_ERROR)) {
-    if (cookie_ == nullptr || magic_load(cookie_, nullptr) != 0) {
-        const std::string reason = cookie_ != nullptr && magic_error(cookie_) != nullptr
-                                       ? magic_error(cookie_)
+TContentReader::TContentReader() : cookie_(OpenCookie()) {
+    if (cookie_ == nullptr || Magic().load(cookie_, nullptr) != 0) {
+        const std::string reason = cookie_ != nullptr && Magic().error(cookie_) != nullptr
+                                       ? Magic().error(cookie_)
                                        : "libmagic can't start";
-        magic_close(cookie_);
+        Magic().close(cookie_);
         throw EFileUnreadable(reason);
     }
 }
 
 TContentReader::~TContentReader() {
-    magic_close(cookie_);
+    Magic().close(cookie_);
+}
+
+magic_set* TContentReader::OpenCookie() {
+    try {
+        return Magic().open(MAGIC_ERROR);
+    } catch (const ELibraryMissing& error) {
+        throw EFileUnreadable(error.Message());
+    }
 }
 
 std::string TContentReader::Ask(const std::string& path, int flags) {
-    magic_setflags(cookie_, MAGIC_ERROR | flags);
-    const char* answer = magic_file(cookie_, path.c_str());
+    Magic().setflags(cookie_, MAGIC_ERROR | flags);
+    const char* answer = Magic().file(cookie_, path.c_str());
     if (answer == nullptr) {
-        const char* reason = magic_error(cookie_);
+        const char* reason = Magic().error(cookie_);
         throw EFileUnreadable(reason != nullptr ? reason : "libmagic gives no answer");
     }
     return answer;

@@ -29,6 +29,8 @@ public:
     TContentType Read(const std::string& path);
 
 private:
+    // A fresh libmagic cookie; raises EFileUnreadable when libmagic can't be loaded.
+    static struct magic_set* OpenCookie();
     std::string Ask(const std::string& path, int flags);
 
     struct magic_set* cookie_;

@@ -19,5 +19,9 @@ add_library(lumbrafix_lookup STATIC
     ${CMAKE_CURRENT_LIST_DIR}/FileFacts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TypeAgreement.cpp
 )
+# libmagic and GIO are opened at their first use (platform/SharedLibrary.h), so only their
+# headers are needed here; a program that never examines a file never loads them.
 target_link_libraries(lumbrafix_lookup PUBLIC lumbrafix_lookup_database Qt6::Core
-    PRIVATE PkgConfig::LIBMAGIC PkgConfig::GIO)
+    lumbrafix_platform)
+target_include_directories(lumbrafix_lookup SYSTEM PRIVATE ${LIBMAGIC_INCLUDE_DIRS}
+    ${GIO_INCLUDE_DIRS})

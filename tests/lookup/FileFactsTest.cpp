@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <tuple>
 
@@ -91,3 +92,11 @@ TEST(FileFacts, NameAndContentDisagreeOnlyOnUnrelatedTypes) {
 }
 
 }  // namespace
+
+// Fault: libmagic without its database taken for a working reader, or a crash on its
+// missing reason, instead of a message the file window can show.
+TEST(ContentReader, MissingMagicDatabaseIsReported) {
+    ::setenv("MAGIC", "/nonexistent/lumbrafix.mgc", 1);
+    EXPECT_THROW(TContentReader(), EFileUnreadable);
+    ::unsetenv("MAGIC");
+}
