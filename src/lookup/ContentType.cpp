@@ -56,13 +56,17 @@ void CheckReadable(const std::string& path) {
     }
 }
 
+// libmagic's reason for its last failure, or `fallback` when it has none.
+std::string Reason(magic_set* cookie, const char* fallback) {
+    const char* reason = cookie != nullptr ? Magic().error(cookie) : nullptr;
+    return reason != nullptr ? reason : fallback;
+}
+
 }  // namespace
 
 TContentReader::TContentReader() : cookie_(OpenCookie()) {
     if (cookie_ == nullptr || Magic().load(cookie_, nullptr) != 0) {
-        const std::string reason = cookie_ != nullptr && Magic().error(cookie_) != nullptr
-                                       ? Magic().error(cookie_)
-                                       : "libmagic can't start";
+        const std::string reason = Reason(cookie_, "libmagic can't start");
         Magic().close(cookie_);
         throw EFileUnreadable(reason);
     }
@@ -84,8 +88,7 @@ std::string TContentReader::Ask(const std::string& path, int flags) {
     Magic().setflags(cookie_, MAGIC_ERROR | flags);
     const char* answer = Magic().file(cookie_, path.c_str());
     if (answer == nullptr) {
-        const char* reason = Magic().error(cookie_);
-        throw EFileUnreadable(reason != nullptr ? reason : "libmagic gives no answer");
+        throw EFileUnreadable(Reason(cookie_, "libmagic gives no answer"));
     }
     return answer;
 }

@@ -97,6 +97,11 @@ TEST(FileFacts, NameAndContentDisagreeOnlyOnUnrelatedTypes) {
 // missing reason, instead of a message the file window can show.
 TEST(ContentReader, MissingMagicDatabaseIsReported) {
     ::setenv("MAGIC", "/nonexistent/lumbrafix.mgc", 1);
-    EXPECT_THROW(TContentReader(), EFileUnreadable);
+    try {
+        const TContentReader reader;
+        ADD_FAILURE() << "a reader without its database";
+    } catch (const EFileUnreadable& error) {
+        EXPECT_NE(error.Message(), "libmagic can't start");  // libmagic's own reason
+    }
     ::unsetenv("MAGIC");
 }
