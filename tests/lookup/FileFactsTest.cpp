@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <tuple>
 
 #include "MadeFiles.h"
@@ -104,4 +107,18 @@ TEST(ContentReader, MissingMagicDatabaseIsReported) {
         EXPECT_NE(error.Message(), "libmagic can't start");  // libmagic's own reason
     }
     ::unsetenv("MAGIC");
+}
+
+// Fault: a reader that keeps libmagic's database mapped after it is gone.
+TEST(ContentReader, ReleasesLibmagicsDatabaseWhenGone) {
+    const auto mapped = [] {
+        std::ifstream maps("/proc/self/maps");
+        const std::string text{std::istreambuf_iterator<char>(maps), {}};
+        return text.find(".mgc") != std::string::npos;
+    };
+    {
+        const TContentReader reader;
+        ASSERT_TRUE(mapped());  // libmagic maps its compiled database
+    }
+    EXPECT_FALSE(mapped());
 }
