@@ -49,11 +49,6 @@ Qt::Alignment QtAlignmentOf(TAlignment alignment) {
 
 TEzHitGrid::TEzHitGrid(QWidget* parent) : TStringGrid(parent) {
     SetOptions(goColSizing | goRowSelect);
-    for (std::size_t i = 0; i < pictures_.size(); ++i) {
-        // Kept as Windows keeps a bitmap resource: a device-independent bitmap, no file header.
-        pictures_[i] =
-            LoadTransparentGlyph(QString::fromLatin1(kPlatformPictures[i].resource), "dib");
-    }
 }
 
 void TEzHitGrid::SetDefaultAlignment(TAlignment alignment) {
@@ -88,16 +83,30 @@ void TEzHitGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect
     DrawCellText(painter, rect, text, QtAlignmentOf(defaultAlignment_));
 }
 
-void TEzHitGrid::DrawPlatformPictures(QPainter& painter, const QRect& rect,
-                                      const QString& text) const {
+// Read at the first hit drawn rather than with the grid: a window that starts without hits
+// shows sooner.
+const std::array<QPixmap, 4>& TEzHitGrid::PlatformPictures() {
+    if (!picturesRead_) {
+        for (std::size_t i = 0; i < pictures_.size(); ++i) {
+            // Kept as Windows keeps a bitmap resource: a device-independent bitmap, no header.
+            pictures_[i] =
+                LoadTransparentGlyph(QString::fromLatin1(kPlatformPictures[i].resource), "dib");
+        }
+        picturesRead_ = true;
+    }
+    return pictures_;
+}
+
+void TEzHitGrid::DrawPlatformPictures(QPainter& painter, const QRect& rect, const QString& text) {
+    const std::array<QPixmap, 4>& pictures = PlatformPictures();
     const int left = rect.left() + kTextIndent;
     const int right = rect.left() + rect.width();  // just behind the cell
-    for (std::size_t i = 0; i < pictures_.size(); ++i) {
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
         const PlatformPicture& place = kPlatformPictures[i];
         const int x = left + place.offset;
         if (text.contains(QLatin1String(place.word), Qt::CaseSensitive) &&
-            x + kPictureSize < right && !pictures_[i].isNull()) {
-            painter.drawPixmap(QPoint(x, rect.top() + kPictureTop), pictures_[i]);
+            x + kPictureSize < right && !pictures[i].isNull()) {
+            painter.drawPixmap(QPoint(x, rect.top() + kPictureTop), pictures[i]);
         }
     }
 }

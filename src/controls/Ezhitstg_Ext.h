@@ -54,7 +54,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void DrawPlatformPictures(QPainter& painter, const QRect& rect, const QString& text) const;
+    void DrawPlatformPictures(QPainter& painter, const QRect& rect, const QString& text);
+    const std::array<QPixmap, 4>& PlatformPictures();
     // Raises the double-click event that belongs to the cell; true when the press is consumed.
     bool RaiseDoubleClickEvent(int col, int row);
     void SelectFromSecondHit();
@@ -65,4 +66,5 @@ private:
     QColor colorAlt_{0, 0, 0};
     QColor fixedColsFontColor_{0, 0, 0};
     std::array<QPixmap, 4> pictures_;  // Win, Mac, Unix, OS2; a null one is not drawn
+    bool picturesRead_ = false;
 };
