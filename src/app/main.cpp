@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "app/DialogFrame.h"
 #include "app/ProgramArguments.h"
 #include "app/SearchMain.h"
 #include "app/Startup.h"
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
     TApplication application(windowArguments, argv);
     EndStartFailureExplanation();
     InstallFontSubstitutes();
+    // Every window is laid out in the designed font; as the default it also spares the set-up
+    // of the system font, which a line edit would otherwise load for its first empty layout.
+    QApplication::setFont(DesignedFont(11));
     SetApplicationTitle(LUMBRAFIX_TITLE);
     SetProgramIcon();
     const std::unique_ptr<TLumbrafixForm> form = StartLumbrafix();
