@@ -5,10 +5,11 @@
 #include <QShowEvent>
 
 #include "qtplatform/AnsiQt.h"
+#include "qtplatform/Application.h"
 #include "text/TextTable.h"
 
 QFont DesignedFont(int pixelHeight, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(InstalledFontFamily(QStringLiteral("MS Sans Serif")));
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     return font;

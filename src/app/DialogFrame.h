@@ -8,7 +8,7 @@
 
 class QLabel;
 
-// The windows' designed font, "MS Sans Serif" (mapped to an installed look-alike), at a height
+// The windows' designed font, "MS Sans Serif" (its installed look-alike), at a height
 // in pixels.
 QFont DesignedFont(int pixelHeight, bool bold = false);
 

@@ -147,7 +147,7 @@ void TLumbrafixForm::SetUpHitGrid() {
                                 TGridOption::goColSizing, TGridOption::goColMoving,
                                 TGridOption::goRowSelect});
     StringGridInfo->SetColorAlt(QColor(192, 220, 192));
-    QFont font(QStringLiteral("Comic Sans MS"));
+    QFont font(InstalledFontFamily(QStringLiteral("Comic Sans MS")));
     font.setPointSize(9);
     StringGridInfo->setFont(font);
     // Black text whatever the desktop theme's text colour.

@@ -20,7 +20,6 @@ int main(int argc, char** argv) {
     ExplainStartFailureAs(kNoDisplayMessage);
     TApplication application(windowArguments, argv);
     EndStartFailureExplanation();
-    InstallFontSubstitutes();
     // Every window is laid out in the designed font; as the default it also spares the set-up
     // of the system font, which a line edit would otherwise load for its first empty layout.
     QApplication::setFont(DesignedFont(11));

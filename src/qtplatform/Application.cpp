@@ -1,6 +1,6 @@
 #include "qtplatform/Application.h"
 
-#include <QFont>
+#include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -68,7 +68,12 @@ void HandleException(const std::exception& error) {
     MessageBoxes().ErrorBox(ErrorBoxText(MessageOf(error)));
 }
 
-void InstallFontSubstitutes() {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+QString InstalledFontFamily(const QString& designedFamily) {
+    if (designedFamily == QLatin1String("MS Sans Serif")) {
+        return QStringLiteral("Liberation Sans");
+    }
+    if (designedFamily == QLatin1String("Comic Sans MS")) {
+        return QStringLiteral("Comic Neue");
+    }
+    return designedFamily;
 }

@@ -24,5 +24,7 @@ void EndStartFailureExplanation();
 // Shows an error that reached the general handler.
 void HandleException(const std::exception& error);
 
-// Maps the classic Windows font names the windows ask for onto installed look-alikes.
-void InstallFontSubstitutes();
+// The installed look-alike of a classic Windows font the windows were designed with; any other
+// family comes back unchanged. Naming the look-alike itself spares Qt the search for a family
+// that is not installed, at every font the program builds.
+QString InstalledFontFamily(const QString& designedFamily);

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
+#include <cstdlib>
 
 #include "MainWindowFixture.h"
 #include "app/DialogFrame.h"
@@ -24,13 +25,21 @@ struct LabelLook {
     bool bold;
 };
 
-// Pixels of exactly `colour` inside a widget, as it shows in the grabbed window.
+// Whether a pixel is of `colour` give or take the smoothing of glyph edges.
+bool NearColour(const QColor& pixel, const QColor& colour) {
+    constexpr int kTolerance = 64;
+    return std::abs(pixel.red() - colour.red()) < kTolerance &&
+           std::abs(pixel.green() - colour.green()) < kTolerance &&
+           std::abs(pixel.blue() - colour.blue()) < kTolerance;
+}
+
+// Pixels of about `colour` inside a widget, as it shows in the grabbed window.
 int CountPixels(const QImage& window, QWidget* form, QWidget* widget, const QColor& colour) {
     const QRect area(widget->mapTo(form, QPoint(0, 0)), widget->size());
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            count += window.pixelColor(x, y) == colour ? 1 : 0;
+            count += NearColour(window.pixelColor(x, y), colour) ? 1 : 0;
         }
     }
     return count;
