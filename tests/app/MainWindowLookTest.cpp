@@ -84,6 +84,14 @@ INSTANTIATE_TEST_SUITE_P(
                     LabelLook{"HitCount", &TLumbrafixForm::lbxHits, Qt::red, true}),
     RowName());
 
+TEST_F(MainWindowLook, BoldCaptionsHaveTheHeightOfTheWindowsText) {
+    for (const QLabel* caption : {form->lbxExtension, form->lbxFileType, form->lbxApp,
+                                  form->lbxSearchValues, form->lbxResult}) {
+        EXPECT_EQ(caption->font().pixelSize(), form->font().pixelSize())
+            << caption->text().toStdString();
+    }
+}
+
 TEST_F(MainWindowLook, SearchTermsShowAsTypedNotAsMarkup) {
     Search("<h1>o</h1>", "<b>x</b>");
     EXPECT_EQ(form->lbxSearchItem1->text(), QStringLiteral("<h1>o</h1>"));

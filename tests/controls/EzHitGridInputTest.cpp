@@ -86,6 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         MouseCase{"DoubleClickOnHeaderSorts", false, Press::Double, L, 2, 0, 5, {"sort 2"}},
         MouseCase{"DoubleClickOnFirstHeaderCell", false, Press::Double, L, 0, 0, 5, {"deactivate"}},
         MouseCase{"DoubleClickOnRow1CallsConfig", false, Press::Double, L, 3, 1, 5, {"config"}},
+        MouseCase{
+            "DoubleClickOnRow1Column1CallsConfig", false, Press::Double, L, 1, 1, 5, {"config"}},
         MouseCase{"DoubleClickInColumn0OfRow1IsAPress", false, Press::Double, L, 0, 1, 1, {}},
         MouseCase{"RightDoubleClickOnHeaderRaisesNothing", false, Press::Double, R, 2, 0, 5, {}},
         MouseCase{"EasyRightPressInColumn0KeepsRow", true, Press::Single, R, 0, 3, 5, {}},
