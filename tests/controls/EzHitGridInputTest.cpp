@@ -80,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         MouseCase{"RightPressInColumn0PicksRow", false, Press::Single, R, 0, 3, 3, {}},
         MouseCase{"RightPressInColumn0OfRow1KeepsRow", false, Press::Single, R, 0, 1, 5, {}},
+        MouseCase{"RightPressInColumn0OfRow2PicksRow", false, Press::Single, R, 0, 2, 2, {}},
         MouseCase{"RightPressInColumn2KeepsRow", false, Press::Single, R, 2, 3, 5, {}},
         MouseCase{"LeftPressSelectsRow", false, Press::Single, L, 2, 7, 7, {}},
         MouseCase{"PressBesideTheCellsDoesNothing", false, Press::Single, L, -1, -1, 5, {}},
