@@ -66,7 +66,6 @@ void TEzHitGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect
     }
     if (state & gdSelected) {
         painter.fillRect(rect, palette().color(QPalette::Highlight));
-        painter.setPen(palette().color(QPalette::HighlightedText));
     }
     if (!DefaultDrawing()) {
         return;

@@ -164,3 +164,10 @@ TEST_F(HitGridInput, CtrlCCopiesSelectedHitsWithTheHeaderFirst) {
     grid.SetRowCount(1);
     EXPECT_EQ(copy({0, 0, 0, 0}), QStringLiteral("before"));
 }
+
+// A plain string grid leaves Ctrl+A to its window; the hit grid keeps it.
+TEST_F(HitGridInput, CtrlAStaysWithTheGrid) {
+    QKeyEvent event(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+    QApplication::sendEvent(&grid, &event);
+    EXPECT_TRUE(event.isAccepted());
+}
