@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/Exceptions.h"
@@ -33,4 +34,23 @@ TEST(GeneralErrorHandler, ShowsTheMessageInAnErrorBoxWithTheFullStopRule) {
     HandleException(Exception("Verbindung abgelehnt."));
     EXPECT_EQ(boxes.errors,
               (std::vector<std::string>{"Invalid file format.", "Verbindung abgelehnt."}));
+}
+
+// A fatal message while the window system starts is explained by the program's own line; once
+// the start has succeeded, later fatal messages speak for themselves.
+TEST(StartFailureExplanation, CoversTheStartOnly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            ExplainStartFailureAs("the start explained");
+            qFatal("starting");
+        },
+        "the start explained");
+    EXPECT_DEATH(
+        {
+            ExplainStartFailureAs("the start explained");
+            EndStartFailureExplanation();
+            qFatal("after the start");
+        },
+        testing::Not(testing::HasSubstr("the start explained")));
 }
