@@ -85,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         MouseCase{"LeftPressSelectsRow", false, Press::Single, L, 2, 7, 7, {}},
         MouseCase{"PressBesideTheCellsDoesNothing", false, Press::Single, L, -1, -1, 5, {}},
         MouseCase{"DoubleClickOnHeaderSorts", false, Press::Double, L, 2, 0, 5, {"sort 2"}},
+        MouseCase{"DoubleClickOnHeaderColumn1Sorts", false, Press::Double, L, 1, 0, 5, {"sort 1"}},
         MouseCase{"DoubleClickOnFirstHeaderCell", false, Press::Double, L, 0, 0, 5, {"deactivate"}},
         MouseCase{"DoubleClickOnRow1CallsConfig", false, Press::Double, L, 3, 1, 5, {"config"}},
         MouseCase{
