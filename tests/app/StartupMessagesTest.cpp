@@ -9,6 +9,7 @@
 #include "MainWindowFixture.h"
 #include "platform/Streams.h"
 #include "qtplatform/AnsiQt.h"
+#include "qtplatform/ApplicationTitle.h"
 #include "support/LineLists.h"
 #include "text/TextNumbers.h"
 #include "text/TextTable.h"
@@ -32,6 +33,8 @@ TEST_F(DatabaseAtStart, LoadsEveryLineAndShowsTheCount) {
     EXPECT_EQ(window.ExtensionList.size(), 4u);
     EXPECT_EQ(FromQString(window.lbxCountInfo->text()), CountLine(window, 4));
     EXPECT_EQ(window.lbxANDOR->text(), QStringLiteral("OR"));  // the linking before any search
+    // Message boxes from now on name the program as its window does.
+    EXPECT_EQ(ApplicationTitle(), LoadStr(window.LanguageBase + txTitle));
 }
 
 TEST_F(DatabaseAtStart, MissingFileNamesTheFolderBetweenSingleSpaces) {
